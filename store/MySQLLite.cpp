@@ -1,0 +1,171 @@
+#include "MySQLLite.h"
+
+#include "Statement.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Another copy of the program (or any other tool) may hold the write lock for
+// a moment; wait this long for it before a write is reported as failed.
+constexpr int kBusyTimeoutMilliseconds = 1500;
+
+// The schema. Other tools and later versions read these texts from the file,
+// so they stay exactly as they are.
+constexpr const char* kCreateUserTable =
+    "CREATE TABLE IF NOT EXISTS LM_USER(ID INTEGER PRIMARY KEY AUTOINCREMENT,User VARCHAR(255) "
+    "NOT NULL UNIQUE,Password VARCHAR(255) NOT NULL,IsRoot SMALLINT NOT NULL)";
+constexpr const char* kCreateUserIndex =
+    "CREATE INDEX IF NOT EXISTS LM_USER_INDEX ON LM_USER(User,Password)";
+constexpr const char* kCreateCategoryTable =
+    "CREATE TABLE IF NOT EXISTS LM_CATEGORY(ID INTEGER PRIMARY KEY AUTOINCREMENT,Category "
+    "VARCHAR(255) UNIQUE NOT NULL)";
+constexpr const char* kCreateCategoryIndex =
+    "CREATE INDEX IF NOT EXISTS LM_CATEGORY_INDEX ON LM_CATEGORY(Category)";
+constexpr const char* kCreatePasswordTable =
+    "CREATE TABLE IF NOT EXISTS LM_PASSWORD(ID INTEGER PRIMARY KEY AUTOINCREMENT,UserID INTEGER "
+    "NOT NULL,CategoryID INTEGER NOT NULL,Title VARCHAR(100) NOT NULL,User VARCHAR(50),Password "
+    "VARCHAR(50),Http VARCHAR(255),Memo TEXT)";
+constexpr const char* kCreatePasswordIndex =
+    "CREATE INDEX IF NOT EXISTS LM_PASSWORD_INDEX ON LM_PASSWORD(UserID,CategoryID,Title,User)";
+
+// The administrator seeded on every start. The UNIQUE constraint on User
+// refuses it while an account named "root" exists, so it comes back only when
+// that account was deleted or renamed.
+constexpr const char* kSeedAdministrator =
+    "INSERT INTO LM_USER(User,Password,IsRoot) VALUES('root','tiwe',1)";
+constexpr const char* kSeedCategory = "INSERT INTO LM_CATEGORY(Category) VALUES(?)";
+
+// Makes the file, when it does not exist yet, readable and writable by its
+// owner only: it holds every account's passwords in clear text on a shared
+// computer. An existing file keeps its mode. SQLite gives its journal files
+// the mode of the database file.
+bool createPrivateFileIfMissing(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno == EEXIST;
+}
+
+} // namespace
+
+const std::vector<std::string>& MySQLLite::categoryKeys() {
+    static const std::vector<std::string> keys = {"Email",    "Website", "Computer", "Software",
+                                                  "BankCard", "eBank",   "Router",   "Lock",
+                                                  "Safe",     "Other"};
+    return keys;
+}
+
+MySQLLite::MySQLLite(std::string documentsDirectory, LocalizedText localizedText)
+    : documentsDirectory_(std::move(documentsDirectory)), localizedText_(std::move(localizedText)) {
+    if (!localizedText_) {
+        localizedText_ = [](const std::string& key) { return key; };
+    }
+}
+
+MySQLLite::~MySQLLite() {
+    closeDB();
+}
+
+std::string MySQLLite::dbFilePath() const {
+    if (documentsDirectory_.empty()) {
+        return {};
+    }
+    return (std::filesystem::path(documentsDirectory_) / kFileName).string();
+}
+
+int MySQLLite::openDB() {
+    const std::string path = dbFilePath();
+    if (path.empty()) {
+        return SQLITE_CANTOPEN;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(documentsDirectory_, ignored);
+    if (!createPrivateFileIfMissing(path)) {
+        return SQLITE_CANTOPEN;
+    }
+    const int result = sqlite3_open_v2(path.c_str(), &database_,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (result == SQLITE_OK) {
+        sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+    }
+    return result;
+}
+
+void MySQLLite::closeDB() {
+    sqlite3_close(database_);
+    database_ = nullptr;
+}
+
+void MySQLLite::createTables() {
+    if (database_ != nullptr) {
+        return; // opened already: the one connection lives as long as the store
+    }
+    if (openDB() != SQLITE_OK) {
+        closeDB();
+        return;
+    }
+    createUserTable();
+    createCategoryTable();
+    createPasswordTable();
+}
+
+bool MySQLLite::run(const char* sql) {
+    return Statement(database_, sql).execute();
+}
+
+void MySQLLite::createUserTable() {
+    if (run(kCreateUserTable) && run(kCreateUserIndex)) {
+        run(kSeedAdministrator); // refused on every start but the first: ignored
+    }
+}
+
+void MySQLLite::createCategoryTable() {
+    if (!run(kCreateCategoryTable) || !run(kCreateCategoryIndex)) {
+        return;
+    }
+    // Names already stored are refused by the UNIQUE constraint; a start in
+    // another language adds that language's names after the earlier rows.
+    for (const std::string& key : categoryKeys()) {
+        Statement(database_, kSeedCategory).bind(localizedText_(key)).execute();
+    }
+}
+
+void MySQLLite::createPasswordTable() {
+    if (run(kCreatePasswordTable)) {
+        run(kCreatePasswordIndex);
+    }
+}
+
+std::vector<CategorySchema> MySQLLite::getCategories() {
+    std::vector<CategorySchema> categories;
+    Statement query(database_, "SELECT * FROM LM_CATEGORY ORDER BY ID");
+    while (query.nextRow()) {
+        CategorySchema category;
+        category.setID(query.columnInt(0));
+        category.setCategory(query.columnText(1));
+        categories.push_back(std::move(category));
+    }
+    return categories;
+}
+
+int32_t MySQLLite::getIDByCategory(const OptionalText& name) {
+    if (!name) {
+        return 0;
+    }
+    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=?");
+    query.bind(*name);
+    int32_t id = 0;
+    while (query.nextRow()) {
+        id = query.columnInt(0);
+    }
+    return id;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "CategorySchema.h"
+#include "PasswordSchema.h"
+#include "UserSchema.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// The record store: the one class that touches the database file
+// "Lockmere.sqlite3". It never raises, shows or logs anything; every failure
+// is reported by its result (false, an empty list, no record, or 0).
+//
+// The two things it needs from the platform are handed in, so that it can be
+// used and tested without a window system: the user's documents directory,
+// and the localised text of a key (for the names of the seeded categories).
+class MySQLLite {
+public:
+    using LocalizedText = std::function<std::string(const std::string& key)>;
+
+    static constexpr const char* kFileName = "Lockmere.sqlite3";
+    // The ten category keys, in the order their rows are seeded.
+    static const std::vector<std::string>& categoryKeys();
+
+    MySQLLite(std::string documentsDirectory, LocalizedText localizedText);
+    ~MySQLLite();
+    MySQLLite(const MySQLLite&) = delete;
+    MySQLLite& operator=(const MySQLLite&) = delete;
+
+    // --- The file and its schema ---------------------------------------
+    // Full path of the database file; empty when no documents directory is known.
+    std::string dbFilePath() const;
+    // Opens (creating when missing) the file. Returns SQLite's result code,
+    // 0 on success. A missing documents directory is created first; a new
+    // file is made readable and writable by its owner only.
+    int openDB();
+    void closeDB();
+    // Opens the file and ensures the three tables, their indexes and the seed
+    // rows. On a failed open nothing is created and every later operation
+    // gives its failure result.
+    void createTables();
+    void createUserTable();
+    void createCategoryTable();
+    void createPasswordTable();
+
+    // --- Categories -----------------------------------------------------
+    std::vector<CategorySchema> getCategories();
+    // 0 when no category has exactly this name, or no name is given.
+    int32_t getIDByCategory(const OptionalText& name);
+
+    // --- Accounts -------------------------------------------------------
+    // The account with exactly this name and password, or none.
+    std::optional<UserSchema> login(const std::string& user, const std::string& password);
+    // Every account in ID order. The flag does not narrow the list.
+    std::vector<UserSchema> getUsers(bool isAdministrator);
+    std::vector<UserSchema> getUsers();
+    // Refused (false, nothing written) when a text field is absent, when the
+    // name is taken, or when the database cannot be written.
+    bool insertUser(const UserSchema& user);
+    // True also when no account has the record's ID (nothing changes then).
+    bool updateUser(const UserSchema& user);
+    // Only the account goes; its entries stay. True also for an unknown ID.
+    bool delUser(int32_t id);
+    // Whether at least one entry belongs to this account.
+    bool hasData(int32_t id);
+
+    // --- Password entries -----------------------------------------------
+    // One account's entries in the named category, ordered by Title, then
+    // User, then ID (bytewise). Empty for an unknown or absent category.
+    std::vector<PasswordSchema> getPasswords(int32_t userID, const OptionalText& category);
+    std::optional<PasswordSchema> getPassword(int32_t id);
+    // Refused (false, nothing written) when a text field is absent.
+    bool insertPassword(const PasswordSchema& entry);
+    // Never changes the owner. True also when no entry has the record's ID.
+    bool updatePassword(const PasswordSchema& entry);
+    bool delPassword(int32_t id);
+
+private:
+    bool run(const char* sql);
+
+    std::string documentsDirectory_;
+    LocalizedText localizedText_;
+    sqlite3* database_ = nullptr;
+};

@@ -1,0 +1,90 @@
+// The password entry operations of the record store, on LM_PASSWORD.
+#include "MySQLLite.h"
+
+#include "Statement.h"
+
+namespace {
+
+PasswordSchema readEntry(const Statement& row) {
+    PasswordSchema entry;
+    entry.setID(row.columnInt(0));
+    entry.setUserID(row.columnInt(1));
+    entry.setCategoryID(row.columnInt(2));
+    entry.setTitle(row.columnText(3));
+    entry.setUser(row.columnText(4));
+    entry.setPassword(row.columnText(5));
+    entry.setHttp(row.columnText(6));
+    entry.setMemo(row.columnText(7));
+    return entry;
+}
+
+bool hasEveryText(const PasswordSchema& entry) {
+    return entry.Title() && entry.User() && entry.Password() && entry.Http() && entry.Memo();
+}
+
+} // namespace
+
+std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const OptionalText& category) {
+    std::vector<PasswordSchema> entries;
+    const int32_t categoryID = getIDByCategory(category);
+    if (categoryID <= 0) {
+        return entries;
+    }
+    // The row number the list shows is looked up again in a later read, so
+    // the order must not depend on the query plan: it is the order the index
+    // LM_PASSWORD_INDEX keeps, written out.
+    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? AND CategoryID=? "
+                               "ORDER BY Title,User,ID");
+    query.bind(userID).bind(categoryID);
+    while (query.nextRow()) {
+        entries.push_back(readEntry(query));
+    }
+    return entries;
+}
+
+std::optional<PasswordSchema> MySQLLite::getPassword(int32_t id) {
+    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE ID=?");
+    query.bind(id);
+    std::optional<PasswordSchema> found;
+    while (query.nextRow()) {
+        found = readEntry(query);
+    }
+    return found;
+}
+
+bool MySQLLite::insertPassword(const PasswordSchema& entry) {
+    if (!hasEveryText(entry)) {
+        return false;
+    }
+    return Statement(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
+                                "Http,Memo) VALUES(?,?,?,?,?,?,?)")
+        .bind(entry.UserID())
+        .bind(entry.CategoryID())
+        .bind(*entry.Title())
+        .bind(*entry.User())
+        .bind(*entry.Password())
+        .bind(*entry.Http())
+        .bind(*entry.Memo())
+        .execute();
+}
+
+bool MySQLLite::updatePassword(const PasswordSchema& entry) {
+    if (!hasEveryText(entry)) {
+        return false;
+    }
+    // UserID is not written: an update never hands an entry to another account.
+    return Statement(database_, "UPDATE LM_PASSWORD SET CategoryID=?,Title=?,User=?,Password=?,"
+                                "Http=?,Memo=? WHERE ID=?")
+        .bind(entry.CategoryID())
+        .bind(*entry.Title())
+        .bind(*entry.User())
+        .bind(*entry.Password())
+        .bind(*entry.Http())
+        .bind(*entry.Memo())
+        .bind(entry.ID())
+        .execute();
+}
+
+bool MySQLLite::delPassword(int32_t id) {
+    return Statement(database_, "DELETE FROM LM_PASSWORD WHERE ID=?").bind(id).execute();
+}

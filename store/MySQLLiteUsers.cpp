@@ -1,0 +1,79 @@
+// The account operations of the record store, on LM_USER.
+#include "MySQLLite.h"
+
+#include "Statement.h"
+
+namespace {
+
+UserSchema readUser(const Statement& row) {
+    UserSchema user;
+    user.setID(row.columnInt(0));
+    user.setUser(row.columnText(1));
+    user.setPassword(row.columnText(2));
+    user.setIsRoot(row.columnInt(3));
+    return user;
+}
+
+bool hasEveryText(const UserSchema& user) {
+    return user.User().has_value() && user.Password().has_value();
+}
+
+} // namespace
+
+std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::string& password) {
+    // Compared byte by byte: letter case counts in both texts, and an empty
+    // password matches only a stored empty password.
+    Statement query(database_, "SELECT * FROM LM_USER WHERE USER=? AND PASSWORD=?");
+    query.bind(user).bind(password);
+    std::optional<UserSchema> found;
+    while (query.nextRow()) {
+        found = readUser(query);
+    }
+    return found;
+}
+
+std::vector<UserSchema> MySQLLite::getUsers(bool /*isAdministrator*/) {
+    return getUsers();
+}
+
+std::vector<UserSchema> MySQLLite::getUsers() {
+    std::vector<UserSchema> users;
+    Statement query(database_, "SELECT * FROM LM_USER ORDER BY ID");
+    while (query.nextRow()) {
+        users.push_back(readUser(query));
+    }
+    return users;
+}
+
+bool MySQLLite::insertUser(const UserSchema& user) {
+    if (!hasEveryText(user)) {
+        return false;
+    }
+    return Statement(database_, "INSERT INTO LM_USER(User,Password,IsRoot) VALUES(?,?,?)")
+        .bind(*user.User())
+        .bind(*user.Password())
+        .bind(user.IsRoot())
+        .execute();
+}
+
+bool MySQLLite::updateUser(const UserSchema& user) {
+    if (!hasEveryText(user)) {
+        return false;
+    }
+    return Statement(database_, "UPDATE LM_USER SET User=?,Password=?,IsRoot=? WHERE ID=?")
+        .bind(*user.User())
+        .bind(*user.Password())
+        .bind(user.IsRoot())
+        .bind(user.ID())
+        .execute();
+}
+
+bool MySQLLite::delUser(int32_t id) {
+    return Statement(database_, "DELETE FROM LM_USER WHERE ID=?").bind(id).execute();
+}
+
+bool MySQLLite::hasData(int32_t id) {
+    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=?");
+    query.bind(id);
+    return query.nextRow();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One SQL statement, prepared, bound, stepped and finalized in one place.
+//
+// Every value reaches SQLite as a bound parameter, never pasted into the
+// statement text, so a quote or an SQL fragment inside a value is stored and
+// matched as exactly that text. A statement that could not be prepared (no
+// open connection, a damaged file, a foreign schema) reports failure from
+// every call and touches nothing.
+class Statement {
+public:
+    Statement(sqlite3* database, const char* sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool prepared() const { return statement_ != nullptr; }
+
+    // Binds the next parameter, in the order the placeholders stand.
+    Statement& bind(int32_t value);
+    Statement& bind(const std::string& value);
+
+    // Steps a statement that returns no rows. True only when SQLite ran it to
+    // the end; a refused write (a constraint, a lock, a read-only file, a
+    // full disk) is false and SQLite has rolled it back.
+    bool execute();
+
+    // Steps to the next row: true while there is one. The first other result
+    // (the end, or an error) ends the reading; rows read before an error stay
+    // with the caller.
+    bool nextRow();
+
+    int32_t columnInt(int index) const;
+    // A NULL reads as the empty text; a number stored in a text column reads
+    // as its decimal text.
+    std::string columnText(int index) const;
+
+private:
+    sqlite3_stmt* statement_ = nullptr;
+    int nextParameter_ = 1;
+    bool bindFailed_ = false;
+};
