@@ -3,12 +3,11 @@
 #include "Statement.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 

@@ -17,8 +17,7 @@ Statement::~Statement() {
 }
 
 Statement& Statement::bind(int32_t value) {
-    if (statement_ != nullptr &&
-        sqlite3_bind_int(statement_, nextParameter_, value) != SQLITE_OK) {
+    if (statement_ != nullptr && sqlite3_bind_int(statement_, nextParameter_, value) != SQLITE_OK) {
         bindFailed_ = true;
     }
     ++nextParameter_;

@@ -55,9 +55,9 @@ TEST_F(StoreFixture, AccountsRoundTripExactlyAsTyped) {
     edited.setPassword("new");
     edited.setIsRoot(0);
     ASSERT_TRUE(store.updateUser(edited));
-    EXPECT_EQ(query("SELECT User, Password, IsRoot FROM LM_USER WHERE ID=" +
-                    std::to_string(edited.ID())),
-              (Rows{{"Petr", "new", "0"}}));
+    EXPECT_EQ(
+        query("SELECT User, Password, IsRoot FROM LM_USER WHERE ID=" + std::to_string(edited.ID())),
+        (Rows{{"Petr", "new", "0"}}));
 }
 
 TEST_F(StoreFixture, RefusedAccountWritesChangeNothing) {

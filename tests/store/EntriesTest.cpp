@@ -18,7 +18,8 @@ TEST_F(StoreFixture, EntriesRoundTripExactlyAsTyped) {
     auto& store = start();
     const std::string memo(1 << 20, 'm');
     const std::string quoted = "it's '); DELETE FROM LM_PASSWORD; --";
-    ASSERT_TRUE(store.insertPassword(makeEntry(1, 1, quoted, "ü李", "p'w", "https://x.test/?a='b'", memo)));
+    ASSERT_TRUE(
+        store.insertPassword(makeEntry(1, 1, quoted, "ü李", "p'w", "https://x.test/?a='b'", memo)));
     ASSERT_TRUE(store.insertPassword(makeEntry(1, 1, "bare"))); // four empty texts
 
     auto entries = store.getPasswords(1, "Email");

@@ -16,28 +16,35 @@ TEST_F(StoreFixture, FirstStartCreatesAPrivateFileWithTheSchemaAndSeedRows) {
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
     // SQLite keeps the statement text, with only "IF NOT EXISTS " taken out.
-    EXPECT_EQ(query("SELECT type, name, sql FROM sqlite_master WHERE name LIKE 'LM_%' ORDER BY rowid"),
-              (Rows{{"table", "LM_USER",
-                     "CREATE TABLE LM_USER(ID INTEGER PRIMARY KEY AUTOINCREMENT,User VARCHAR(255) "
-                     "NOT NULL UNIQUE,Password VARCHAR(255) NOT NULL,IsRoot SMALLINT NOT NULL)"},
-                    {"index", "LM_USER_INDEX", "CREATE INDEX LM_USER_INDEX ON LM_USER(User,Password)"},
-                    {"table", "LM_CATEGORY",
-                     "CREATE TABLE LM_CATEGORY(ID INTEGER PRIMARY KEY AUTOINCREMENT,Category "
-                     "VARCHAR(255) UNIQUE NOT NULL)"},
-                    {"index", "LM_CATEGORY_INDEX",
-                     "CREATE INDEX LM_CATEGORY_INDEX ON LM_CATEGORY(Category)"},
-                    {"table", "LM_PASSWORD",
-                     "CREATE TABLE LM_PASSWORD(ID INTEGER PRIMARY KEY AUTOINCREMENT,UserID INTEGER "
-                     "NOT NULL,CategoryID INTEGER NOT NULL,Title VARCHAR(100) NOT NULL,User "
-                     "VARCHAR(50),Password VARCHAR(50),Http VARCHAR(255),Memo TEXT)"},
-                    {"index", "LM_PASSWORD_INDEX",
-                     "CREATE INDEX LM_PASSWORD_INDEX ON LM_PASSWORD(UserID,CategoryID,Title,User)"}}));
+    EXPECT_EQ(
+        query("SELECT type, name, sql FROM sqlite_master WHERE name LIKE 'LM_%' ORDER BY rowid"),
+        (Rows{{"table", "LM_USER",
+               "CREATE TABLE LM_USER(ID INTEGER PRIMARY KEY AUTOINCREMENT,User VARCHAR(255) "
+               "NOT NULL UNIQUE,Password VARCHAR(255) NOT NULL,IsRoot SMALLINT NOT NULL)"},
+              {"index", "LM_USER_INDEX", "CREATE INDEX LM_USER_INDEX ON LM_USER(User,Password)"},
+              {"table", "LM_CATEGORY",
+               "CREATE TABLE LM_CATEGORY(ID INTEGER PRIMARY KEY AUTOINCREMENT,Category "
+               "VARCHAR(255) UNIQUE NOT NULL)"},
+              {"index", "LM_CATEGORY_INDEX",
+               "CREATE INDEX LM_CATEGORY_INDEX ON LM_CATEGORY(Category)"},
+              {"table", "LM_PASSWORD",
+               "CREATE TABLE LM_PASSWORD(ID INTEGER PRIMARY KEY AUTOINCREMENT,UserID INTEGER "
+               "NOT NULL,CategoryID INTEGER NOT NULL,Title VARCHAR(100) NOT NULL,User "
+               "VARCHAR(50),Password VARCHAR(50),Http VARCHAR(255),Memo TEXT)"},
+              {"index", "LM_PASSWORD_INDEX",
+               "CREATE INDEX LM_PASSWORD_INDEX ON LM_PASSWORD(UserID,CategoryID,Title,User)"}}));
 
     EXPECT_EQ(query("SELECT * FROM LM_USER"), (Rows{{"1", "root", "tiwe", "1"}}));
-    EXPECT_EQ(query("SELECT * FROM LM_CATEGORY ORDER BY ID"),
-              (Rows{{"1", "Email"}, {"2", "Website"}, {"3", "Computer"}, {"4", "Software"},
-                    {"5", "BankCard"}, {"6", "eBank"}, {"7", "Router"}, {"8", "Lock"},
-                    {"9", "Safe"}, {"10", "Other"}}));
+    EXPECT_EQ(query("SELECT * FROM LM_CATEGORY ORDER BY ID"), (Rows{{"1", "Email"},
+                                                                    {"2", "Website"},
+                                                                    {"3", "Computer"},
+                                                                    {"4", "Software"},
+                                                                    {"5", "BankCard"},
+                                                                    {"6", "eBank"},
+                                                                    {"7", "Router"},
+                                                                    {"8", "Lock"},
+                                                                    {"9", "Safe"},
+                                                                    {"10", "Other"}}));
     EXPECT_TRUE(query("SELECT * FROM LM_PASSWORD").empty());
 
     auto categories = store_->getCategories();

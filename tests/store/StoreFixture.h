@@ -2,14 +2,12 @@
 
 #include "MySQLLite.h"
 
-#include <sqlite3.h>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 
@@ -33,12 +31,11 @@ protected:
     // Starts the store the way the program does at start-up.
     MySQLLite& start(std::map<std::string, std::string> translations = {}) {
         store_.reset();
-        store_ = std::make_unique<MySQLLite>(documents_.string(),
-                                             [translations](const std::string& key) {
-                                                 auto found = translations.find(key);
-                                                 return found == translations.end() ? key
-                                                                                    : found->second;
-                                             });
+        store_ = std::make_unique<MySQLLite>(
+            documents_.string(), [translations](const std::string& key) {
+                auto found = translations.find(key);
+                return found == translations.end() ? key : found->second;
+            });
         store_->createTables();
         return *store_;
     }
