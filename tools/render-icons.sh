@@ -9,7 +9,7 @@
 #   tools/render-icons.sh        # from anywhere inside the work tree
 #
 # What it writes:
-#   - the category icons and users24: <name>24.png (24x24) and
+#   - the category icons, users24 and logout24: <name>24.png (24x24) and
 #     <name>24@2x.png (48x48, picked by Qt on high-DPI screens), from
 #     src/<name>.svg, drawn on a 24-unit grid with 2-unit strokes on whole
 #     pixels so that both sizes are crisp;
@@ -34,7 +34,7 @@ render() { # render SVG SIZE PNG
   rsvg-convert --width "$2" --height "$2" --format png --output "$3" "$1"
 }
 
-icons=(email website computer software bankcard ebank router lock safe other users)
+icons=(email website computer software bankcard ebank router lock safe other users logout)
 for name in "${icons[@]}"; do
   render "$src/$name.svg" 24 "$out/${name}24.png"
   render "$src/$name.svg" 48 "$out/${name}24@2x.png"
