@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What runDeleteConfirmation() answers: the default (destructive) button, or anything else,
+// including Escape and closing the alert.
+constexpr int AlertDefaultReturn = 1;
+constexpr int AlertOtherReturn = -1;
+
+// Shows modal alerts. The controller only ever sees this interface so tests can answer alerts
+// without a human; MessageBoxAlerts is the real thing. All strings are text keys for Localizer.
+class AlertPresenter {
+public:
+    virtual ~AlertPresenter() = default;
+    // A message with a single OK button; returns when the user has read it.
+    virtual void showKeyedAlert(const QString& messageKey, const QString& informativeKey) = 0;
+    // Asks before something is destroyed; AlertDefaultReturn means go ahead.
+    virtual int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
+                                      const QString& defaultButtonKey,
+                                      const QString& otherButtonKey) = 0;
+};

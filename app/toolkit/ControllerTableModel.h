@@ -1,0 +1,45 @@
+#pragma once
+
+#include "toolkit/TableColumn.h"
+#include "toolkit/TableDataSource.h"
+#include "toolkit/TableViews.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <memory>
+#include <vector>
+
+// A table model that stores no rows: every row count and cell text is asked of a data source at
+// the moment the view needs it. The controller changes its data, calls reloadData() and the view
+// follows. The columns are named in the .ui file through the view's "columnIdentifiers" property.
+class ControllerTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // Becomes a child of `view` and installs itself as its model. `source` must outlive the model.
+    ControllerTableModel(QTableView* view, TableDataSource* source);
+    ~ControllerTableModel() override;
+
+    QTableView* tableView() const;
+    // nullptr when out of range or unknown.
+    TableColumn* column(int index) const;
+    TableColumn* columnWithIdentifier(const QString& identifier) const;
+
+    // Tells the view that everything may have changed, so it asks the source again.
+    void reloadData();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    friend class TableColumn;
+    void headerTitleDidChange(int column);
+
+    QTableView* view_;
+    TableDataSource* source_;
+    std::vector<std::unique_ptr<TableColumn>> columns_;
+};

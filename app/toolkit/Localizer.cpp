@@ -1,0 +1,64 @@
+#include "toolkit/Localizer.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QPointer>
+#include <QTranslator>
+
+namespace {
+
+const QString englishTable = QStringLiteral(":/i18n/lockmere_en.qm");
+
+// The translators are children of the application object, so QPointer keeps us from touching
+// ones that died with an earlier QApplication (tests create and destroy several).
+QList<QPointer<QTranslator>>& installedTranslators() {
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+void installTranslator(QTranslator* translator) {
+    QCoreApplication::installTranslator(translator);
+    installedTranslators().append(translator);
+}
+
+} // namespace
+
+QString Localizer::text(const QString& key) {
+    return qtTrId(key.toUtf8().constData());
+}
+
+void Localizer::install(const QLocale& locale) {
+    uninstall();
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr) {
+        return;
+    }
+
+    auto* english = new QTranslator(application);
+    if (english->load(englishTable)) {
+        installTranslator(english);
+    } else {
+        delete english;
+    }
+
+    auto* local = new QTranslator(application);
+    // load() walks the locale's UI languages (de_CH, de, ...) and may well end on the English
+    // table, which is already installed underneath.
+    if (local->load(locale, QStringLiteral("lockmere"), QStringLiteral("_"),
+                    QStringLiteral(":/i18n")) &&
+        local->filePath() != englishTable) {
+        installTranslator(local);
+    } else {
+        delete local;
+    }
+}
+
+void Localizer::uninstall() {
+    for (const QPointer<QTranslator>& translator : installedTranslators()) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    installedTranslators().clear();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Turns text keys into the user's language. Every visible string in the program is a key
+// ("Login.Failed.Message") looked up here, so switching language is a matter of installing
+// other tables; nothing caches translated text.
+class Localizer {
+public:
+    // The localised text of `key`, looked up afresh at every call. A key that no installed table
+    // knows comes back unchanged, so a missing translation shows up as its key, never as blank.
+    static QString text(const QString& key);
+
+    // Replaces the tables this class installed before: English as the fallback and, on top of it,
+    // the table for `locale` when one is embedded. Qt asks the newest translator first, so a key
+    // missing from (say) German is taken from English.
+    static void install(const QLocale& locale);
+
+    // Removes every table this class installed; afterwards each key shows itself.
+    static void uninstall();
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QTableView;
+class TableColumn;
+
+// Answers a table's questions on demand. The table keeps no copy of the rows, so whatever the
+// source answers now is what the user sees at the next repaint.
+class TableDataSource {
+public:
+    virtual ~TableDataSource() = default;
+    virtual int numberOfRowsInTableView(QTableView* table) = 0;
+    // May be asked for a row the source no longer has while the view has not yet been reloaded;
+    // the source must answer something (an empty string will do).
+    virtual QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
+                                              int row) = 0;
+};

@@ -1,0 +1,199 @@
+#include "toolkit/ControllerTableModel.h"
+
+#include "support/QtPrinters.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers from a list the test edits directly, and remembers what it was asked.
+class ListSource : public TableDataSource {
+public:
+    QList<QStringList> rows;
+    int rowQuestions = 0;
+    int questionsBeyondLastRow = 0;
+    QTableView* askedBy = nullptr;
+
+    int numberOfRowsInTableView(QTableView* table) override {
+        ++rowQuestions;
+        askedBy = table;
+        return static_cast<int>(rows.size());
+    }
+
+    QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
+                                      int row) override {
+        askedBy = table;
+        if (row < 0 || row >= rows.size()) {
+            ++questionsBeyondLastRow;
+            return QString();
+        }
+        return rows.at(row).value(column.index());
+    }
+};
+
+struct Table {
+    QTableView view;
+    ListSource source;
+    ControllerTableModel* model;
+
+    explicit Table(const QStringList& identifiers = {QStringLiteral("Title"),
+                                                     QStringLiteral("User"),
+                                                     QStringLiteral("Password")}) {
+        view.setProperty("columnIdentifiers", identifiers);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        view.setSelectionMode(QAbstractItemView::SingleSelection);
+        source.rows = {{"Bank", "anna", "x1"}, {"Mail", "bob", "x2"}, {"Shop", "carl", "x3"}};
+        model = new ControllerTableModel(&view, &source);
+    }
+};
+
+} // namespace
+
+TEST(ControllerTableModel, ColumnsComeFromTheViewAndTitlesCanChange) {
+    Table table;
+    EXPECT_EQ(table.view.model(), table.model);
+    EXPECT_EQ(table.model->parent(), &table.view);
+    ASSERT_EQ(table.model->columnCount(), 3);
+
+    TableColumn* user = table.model->columnWithIdentifier(QStringLiteral("User"));
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(user, table.model->column(1));
+    EXPECT_EQ(user->index(), 1);
+    EXPECT_EQ(user->headerTitle(), QStringLiteral("User"));
+    EXPECT_EQ(table.model->column(2)->identifier(), QStringLiteral("Password"));
+    EXPECT_EQ(table.model->column(3), nullptr);
+    EXPECT_EQ(table.model->column(-1), nullptr);
+    EXPECT_EQ(table.model->columnWithIdentifier(QStringLiteral("Notes")), nullptr);
+
+    QSignalSpy headerChanges(table.model, &QAbstractItemModel::headerDataChanged);
+    user->setHeaderTitle(QStringLiteral("Benutzer"));
+    ASSERT_EQ(headerChanges.count(), 1);
+    EXPECT_EQ(headerChanges.at(0).at(0).value<Qt::Orientation>(), Qt::Horizontal);
+    EXPECT_EQ(headerChanges.at(0).at(1).toInt(), 1);
+    EXPECT_EQ(headerChanges.at(0).at(2).toInt(), 1);
+    EXPECT_EQ(table.model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Benutzer"));
+    EXPECT_EQ(table.model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Title"));
+    EXPECT_EQ(user->identifier(), QStringLiteral("User"));
+    EXPECT_EQ(table.model->columnWithIdentifier(QStringLiteral("User")), user);
+    EXPECT_FALSE(table.model->headerData(1, Qt::Horizontal, Qt::EditRole).isValid());
+
+    Table bare(QStringList{});
+    EXPECT_EQ(bare.model->columnCount(), 0);
+}
+
+TEST(ControllerTableModel, KeepsNoRowsAndForwardsEveryQuestion) {
+    Table table;
+    ControllerTableModel& model = *table.model;
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(table.source.askedBy, &table.view);
+    EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("Mail"));
+    EXPECT_EQ(model.data(model.index(2, 1), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("carl"));
+    EXPECT_FALSE(model.data(model.index(2, 1), Qt::EditRole).isValid());
+    EXPECT_FALSE(model.data(model.index(2, 1), Qt::ToolTipRole).isValid());
+    EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
+
+    const Qt::ItemFlags flags = model.flags(model.index(0, 0));
+    EXPECT_TRUE(flags.testFlag(Qt::ItemIsSelectable));
+    EXPECT_TRUE(flags.testFlag(Qt::ItemIsEnabled));
+    EXPECT_FALSE(flags.testFlag(Qt::ItemIsEditable));
+
+    // The source changes its answers: the model has nothing cached to contradict it.
+    const int questions = table.source.rowQuestions;
+    table.source.rows[1][0] = QStringLiteral("Webmail");
+    table.source.rows.append({"Club", "dora", "x4"});
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_GT(table.source.rowQuestions, questions);
+    EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("Webmail"));
+    EXPECT_EQ(model.data(model.index(3, 2)).toString(), QStringLiteral("x4"));
+}
+
+TEST(ControllerTableModel, ViewFollowsTheSourceAfterReloadData) {
+    Table table;
+    table.view.resize(400, 300);
+    table.view.show();
+    EXPECT_EQ(table.view.verticalHeader()->count(), 3);
+    QSignalSpy resets(table.model, &QAbstractItemModel::modelReset);
+
+    // The source shrinks under a view still showing three rows: painting must not crash, and the
+    // view only catches up on reloadData().
+    table.view.selectRow(2);
+    table.source.rows.removeLast();
+    table.source.rows.removeLast();
+    table.view.grab();
+    table.model->reloadData();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(table.view.verticalHeader()->count(), 1);
+    EXPECT_EQ(selectedRow(&table.view), -1);
+    table.view.grab();
+
+    table.source.rows.append({"Club", "dora", "x4"});
+    table.model->reloadData();
+    EXPECT_EQ(table.view.verticalHeader()->count(), 2);
+    EXPECT_EQ(table.view.model()->index(1, 1).data().toString(), QStringLiteral("dora"));
+}
+
+TEST(TableViews, SelectedRowIsMinusOneWithoutSelection) {
+    QTableView modelless;
+    EXPECT_EQ(selectedRow(&modelless), -1);
+
+    Table table;
+    EXPECT_EQ(selectedRow(&table.view), -1);
+    table.view.selectRow(2);
+    EXPECT_EQ(selectedRow(&table.view), 2);
+    table.view.selectRow(0);
+    EXPECT_EQ(selectedRow(&table.view), 0);
+    table.view.clearSelection();
+    EXPECT_EQ(selectedRow(&table.view), -1);
+}
+
+TEST(TableViews, DoubleActionRunsOnDoubleClickAndOnReturnOrEnter) {
+    Table table;
+    table.view.resize(400, 300);
+    table.view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table.view));
+    int runs = 0;
+    setDoubleAction(&table.view, [&runs] { ++runs; });
+    const QPoint secondRow = table.view.visualRect(table.model->index(1, 0)).center();
+    const QPoint belowLastRow(20, table.view.viewport()->height() - 5);
+    ASSERT_FALSE(table.view.indexAt(belowLastRow).isValid());
+
+    // Keys do nothing while no row is selected.
+    QTest::keyClick(&table.view, Qt::Key_Return);
+    QTest::keyClick(&table.view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(runs, 0);
+
+    QTest::mouseClick(table.view.viewport(), Qt::LeftButton, {}, secondRow);
+    EXPECT_EQ(selectedRow(&table.view), 1);
+    EXPECT_EQ(runs, 0);
+    QTest::keyClick(&table.view, Qt::Key_Space);
+    QTest::keyClick(&table.view, Qt::Key_Down);
+    EXPECT_EQ(runs, 0);
+
+    QTest::keyClick(&table.view, Qt::Key_Return);
+    EXPECT_EQ(runs, 1);
+    QTest::keyClick(&table.view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(runs, 2);
+
+    QTest::mouseDClick(table.view.viewport(), Qt::LeftButton, {}, secondRow);
+    EXPECT_EQ(runs, 3);
+
+    // A second call replaces the action rather than adding to it.
+    int replacementRuns = 0;
+    setDoubleAction(&table.view, [&replacementRuns] { ++replacementRuns; });
+    table.view.selectRow(0);
+    QTest::keyClick(&table.view, Qt::Key_Return);
+    EXPECT_EQ(replacementRuns, 1);
+    QTest::mouseDClick(table.view.viewport(), Qt::LeftButton, {}, secondRow);
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(replacementRuns, 2);
+
+    // Last: under QTest, a double-click right after one on empty space never reaches
+    // doubleClicked, which would hide a fault in the replacement above.
+    QTest::mouseDClick(table.view.viewport(), Qt::LeftButton, {}, belowLastRow);
+    EXPECT_EQ(replacementRuns, 2);
+}
