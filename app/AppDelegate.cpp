@@ -1,0 +1,87 @@
+#include "AppDelegate.h"
+
+#include "toolkit/Localizer.h"
+
+#include <QAbstractButton>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QShortcut>
+
+AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
+    : loginWindow_(loginWindow), window_(window), alerts_(alerts),
+      bottomBoxView_(window.ui.bottomBoxView),
+      passwordTableModel_(new ControllerTableModel(window.ui.passwordTableView, this)),
+      userTableModel_(new ControllerTableModel(window.ui.userTable, this)) {
+    connectActions();
+}
+
+AppDelegate::~AppDelegate() = default;
+
+TableColumn* AppDelegate::titleColumn() const {
+    return passwordTableModel_->columnWithIdentifier("Title");
+}
+TableColumn* AppDelegate::userColumn() const {
+    return passwordTableModel_->columnWithIdentifier("User");
+}
+TableColumn* AppDelegate::passwordColumn() const {
+    return passwordTableModel_->columnWithIdentifier("Password");
+}
+TableColumn* AppDelegate::user1Column() const {
+    return userTableModel_->columnWithIdentifier("User");
+}
+TableColumn* AppDelegate::password1Column() const {
+    return userTableModel_->columnWithIdentifier("Password");
+}
+TableColumn* AppDelegate::isRootColumn() const {
+    return userTableModel_->columnWithIdentifier("IsRoot");
+}
+
+// What the interface description connects: every control to its action.
+// The tables' double actions are set at start-up, as the program's own step.
+void AppDelegate::connectActions() {
+    const Ui::LoginWindow& login = loginWindow_.ui;
+    connect(login.userTextField, &QLineEdit::returnPressed, this, &AppDelegate::userAction);
+    connect(login.passwordTextField, &QLineEdit::returnPressed, this, &AppDelegate::passwordAction);
+    connect(login.loginButton, &QAbstractButton::clicked, this, &AppDelegate::loginAction);
+
+    const Ui::MainWindow& ui = window_.ui;
+    for (QAbstractButton* button :
+         {ui.emailButton, ui.websiteButton, ui.computerButton, ui.softwareButton, ui.bankCardButton,
+          ui.eBankButton, ui.routerButton, ui.lockButton, ui.safeButton, ui.otherButton}) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { pwdButtonAction(button); });
+    }
+    connect(ui.usersButton, &QAbstractButton::clicked, this,
+            [this] { usersAction(window_.ui.usersButton); });
+    connect(ui.logoutButton, &QAbstractButton::clicked, this, &AppDelegate::logoutAction);
+
+    connect(ui.addButton, &QAbstractButton::clicked, this, &AppDelegate::addPasswordRecord);
+    connect(ui.removeButton, &QAbstractButton::clicked, this, &AppDelegate::removePasswordRecord);
+    connect(ui.saveButton, &QAbstractButton::clicked, this, &AppDelegate::saveAction);
+    connect(ui.cancelButton, &QAbstractButton::clicked, this, &AppDelegate::cancelAction);
+
+    connect(ui.userAddButton, &QAbstractButton::clicked, this, &AppDelegate::addUserRecord);
+    connect(ui.userRemoveButton, &QAbstractButton::clicked, this, &AppDelegate::removeUserRecord);
+    connect(ui.userSaveButton, &QAbstractButton::clicked, this, &AppDelegate::userSaveAction);
+    connect(ui.userCancelButton, &QAbstractButton::clicked, this, &AppDelegate::userCancelAction);
+
+    // The keyboard does what the mouse does: Delete removes the selected row,
+    // Escape closes an editor without saving.
+    auto shortcut = [this](QWidget* scope, QKeySequence keys, void (AppDelegate::*action)()) {
+        auto* s = new QShortcut(keys, scope, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, action);
+    };
+    shortcut(ui.passwordTableView, QKeySequence::Delete, &AppDelegate::removePasswordRecord);
+    shortcut(ui.userTable, QKeySequence::Delete, &AppDelegate::removeUserRecord);
+    shortcut(ui.createPasswordBox, Qt::Key_Escape, &AppDelegate::cancelAction);
+    shortcut(ui.createUserBox, Qt::Key_Escape, &AppDelegate::userCancelAction);
+}
+
+void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) {
+    alerts_.showKeyedAlert(QString::fromLatin1(messageKey), QString::fromLatin1(informativeKey));
+}
+
+bool AppDelegate::confirmDeletion() {
+    return alerts_.runDeleteConfirmation("DelConfirm", "DelInfo", "OK", "Cancel") ==
+           AlertDefaultReturn;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "LoginWindow.h"
+#include "MainWindow.h"
+#include "MySQLLite.h"
+#include "toolkit/AlertPresenter.h"
+#include "toolkit/ContentBox.h"
+#include "toolkit/ControllerTableModel.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <optional>
+
+// The controller: the target of every control action, the data source of
+// both lists, and the owner of the record store and of the program's state.
+// Its operations live in one file per subsystem: start-up and login, password
+// records, user administration, and the lists' data source.
+class AppDelegate : public QObject, public TableDataSource {
+    Q_OBJECT
+public:
+    // The windows come from the interface description; alerts go through
+    // `alerts`, which tests replace to answer them.
+    AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts);
+    ~AppDelegate() override;
+
+    // --- Start-up (AppDelegateStartup.cpp) ---------------------------------
+    void applicationDidFinishLaunching();
+    void initButtons();
+
+    // --- Login and logout (AppDelegateLogin.cpp) ---------------------------
+    void userAction();
+    void passwordAction();
+    void loginAction();
+    void logoutAction();
+    void shakeWindow(QWidget* window);
+
+    // --- Password records (AppDelegatePasswords.cpp) ----------------------
+    void pwdButtonAction(QAbstractButton* sender);
+    void initCreateNewPasswordBox();
+    void addPasswordRecord();
+    void removePasswordRecord();
+    void cancelAction();
+    void saveAction();
+    bool verify();
+    void clickTableAction();
+
+    // --- User administration (AppDelegateUsers.cpp) -----------------------
+    void usersAction(QAbstractButton* sender);
+    void initCreateNewUserBox();
+    void addUserRecord();
+    void removeUserRecord();
+    void userCancelAction();
+    void userSaveAction();
+    bool userVerify();
+
+    // --- The lists' data source (AppDelegateDataSource.cpp) ---------------
+    int numberOfRowsInTableView(QTableView* table) override;
+    QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
+                                      int row) override;
+
+    // --- State -------------------------------------------------------------
+    MySQLLite* mySQLLite() const { return mySQLLite_.get(); }
+    const std::optional<UserSchema>& loginUser() const { return loginUser_; }
+    void setLoginUser(std::optional<UserSchema> user) { loginUser_ = std::move(user); }
+    const std::optional<QString>& currentCategory() const { return currentCategory_; }
+    void setCurrentCategory(std::optional<QString> category) {
+        currentCategory_ = std::move(category);
+    }
+    QTableView* currentTable() const { return currentTable_; }
+    void setCurrentTable(QTableView* table) { currentTable_ = table; }
+    QWidget* lastBox() const { return lastBox_; }
+    void setLastBox(QWidget* box) { lastBox_ = box; }
+    const QString& operation() const { return operation_; }
+    void setOperation(QString operation) { operation_ = std::move(operation); }
+    const PasswordSchema& passwordSchema() const { return passwordSchema_; }
+    void setPasswordSchema(PasswordSchema entry) { passwordSchema_ = std::move(entry); }
+    const UserSchema& userSchema() const { return userSchema_; }
+    void setUserSchema(UserSchema user) { userSchema_ = std::move(user); }
+
+    // --- Outlets -----------------------------------------------------------
+    // Every control is reached by its object name in the interface
+    // description: loginUi().userTextField, ui().emailButton, ...
+    LoginWindow* loginWindow() const { return &loginWindow_; }
+    MainWindow* window() const { return &window_; }
+    const Ui::LoginWindow& loginUi() const { return loginWindow_.ui; }
+    const Ui::MainWindow& ui() const { return window_.ui; }
+    ContentBox& bottomBoxView() { return bottomBoxView_; }
+    ControllerTableModel* passwordTableModel() const { return passwordTableModel_; }
+    ControllerTableModel* userTableModel() const { return userTableModel_; }
+    TableColumn* titleColumn() const;
+    TableColumn* userColumn() const;
+    TableColumn* passwordColumn() const;
+    TableColumn* user1Column() const;
+    TableColumn* password1Column() const;
+    TableColumn* isRootColumn() const;
+
+private:
+    void connectActions();
+    void fillCategoryPopup();
+    void openEntry();
+    void openAccount();
+    void showAlert(const char* messageKey, const char* informativeKey);
+    bool confirmDeletion();
+    // The lists as the screens show them, read afresh from the store.
+    std::vector<PasswordSchema> currentEntries();
+    std::vector<UserSchema> allAccounts();
+
+    LoginWindow& loginWindow_;
+    MainWindow& window_;
+    AlertPresenter& alerts_;
+    ContentBox bottomBoxView_;
+    ControllerTableModel* passwordTableModel_;
+    ControllerTableModel* userTableModel_;
+
+    std::unique_ptr<MySQLLite> mySQLLite_;
+    std::optional<UserSchema> loginUser_;
+    std::optional<QString> currentCategory_;
+    QTableView* currentTable_ = nullptr;
+    QWidget* lastBox_ = nullptr;
+    QString operation_;
+    PasswordSchema passwordSchema_;
+    UserSchema userSchema_;
+};

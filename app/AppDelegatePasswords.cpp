@@ -1,0 +1,196 @@
+// Password records: choosing a category, the entry editor, opening and
+// deleting entries.
+#include "AppDelegate.h"
+#include "TextConversion.h"
+#include "toolkit/Localizer.h"
+#include "toolkit/TableViews.h"
+
+#include <QIcon>
+
+namespace {
+
+struct CategoryIcon {
+    const char* key;
+    const char* image;
+};
+
+// Tested in this order; the first key whose localised text is the category
+// name gives the icon.
+constexpr CategoryIcon kCategoryIcons[] = {
+    {"Email", "email24.png"},       {"Website", "website24.png"},   {"Computer", "computer24.png"},
+    {"Software", "software24.png"}, {"BankCard", "bankcard24.png"}, {"eBank", "ebank24.png"},
+    {"Router", "router24.png"},     {"Lock", "lock24.png"},         {"Safe", "safe24.png"},
+    {"Other", "other24.png"},
+};
+
+} // namespace
+
+void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
+    const Ui::MainWindow& ui = window_.ui;
+    setCurrentTable(ui.passwordTableView);
+    setCurrentCategory(sender->text());
+    ui.passwordBox->setTitle(sender->text());
+    ui.imageButton->setText(*currentCategory_);
+    ui.imageButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const CategoryIcon& row : kCategoryIcons) {
+        if (*currentCategory_ == Localizer::text(row.key)) {
+            ui.imageButton->setIcon(QIcon(QStringLiteral(":/images/") + row.image));
+            break;
+        }
+    }
+    bottomBoxView_.setContentView(ui.passwordBox);
+    setLastBox(ui.passwordBox);
+    // The view keeps the row count it was last told: the new category's
+    // entries show only once it asks again.
+    passwordTableModel_->reloadData();
+}
+
+std::vector<PasswordSchema> AppDelegate::currentEntries() {
+    const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
+    return mySQLLite_->getPasswords(userID, toText(currentCategory_));
+}
+
+void AppDelegate::initCreateNewPasswordBox() {
+    const Ui::MainWindow& ui = window_.ui;
+    ui.categoryLabel->setText(Localizer::text("Category"));
+    ui.titleLabel->setText(Localizer::text("Title"));
+    ui.userLabel->setText(Localizer::text("User"));
+    ui.pwdLabel->setText(Localizer::text("Password"));
+    ui.httpLabel->setText(Localizer::text("Http"));
+    ui.memoLabel->setText(Localizer::text("Memo"));
+    ui.cancelButton->setText(Localizer::text("Cancel"));
+    ui.saveButton->setText(Localizer::text("Save"));
+}
+
+// Every category in store order, with the current category selected by its
+// exact title. When no item has that title (no category chosen since login)
+// none is selected, and saving asks for a category instead of filing the
+// entry under a category that no list shows.
+void AppDelegate::fillCategoryPopup() {
+    QComboBox* popup = window_.ui.categoryPopupButton;
+    popup->clear();
+    for (const CategorySchema& category : mySQLLite_->getCategories()) {
+        popup->addItem(toQString(category.Category()));
+    }
+    int selected = -1;
+    if (currentCategory_) {
+        selected = popup->findText(*currentCategory_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    }
+    popup->setCurrentIndex(selected);
+}
+
+void AppDelegate::addPasswordRecord() {
+    const Ui::MainWindow& ui = window_.ui;
+    setOperation("ADD");
+    setPasswordSchema(PasswordSchema());
+    fillCategoryPopup();
+    for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
+        field->setText(QString());
+    }
+    ui.memoField->setPlainText(QString());
+    bottomBoxView_.setContentView(ui.createPasswordBox);
+    ui.titleField->setFocus();
+}
+
+bool AppDelegate::verify() {
+    const Ui::MainWindow& ui = window_.ui;
+    if (ui.titleField->text().isEmpty()) {
+        showAlert("TitleNotNull", "TitleNotNullInfo");
+        ui.titleField->setFocus();
+        return false;
+    }
+    if (ui.pwdField->text().isEmpty()) {
+        showAlert("PwdNotNull", "PwdNotNullInfo");
+        ui.pwdField->setFocus();
+        return false;
+    }
+    if (ui.categoryPopupButton->currentIndex() < 0) {
+        showAlert("CategoryNotNull", "CategoryNotNullInfo");
+        ui.categoryPopupButton->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void AppDelegate::saveAction() {
+    if (!verify()) {
+        return;
+    }
+    const Ui::MainWindow& ui = window_.ui;
+    passwordSchema_.setUserID(loginUser_ ? loginUser_->ID() : 0);
+    passwordSchema_.setCategoryID(
+        mySQLLite_->getIDByCategory(toText(ui.categoryPopupButton->currentText())));
+    passwordSchema_.setTitle(toText(ui.titleField->text()));
+    passwordSchema_.setUser(toText(ui.userField->text()));
+    passwordSchema_.setPassword(toText(ui.pwdField->text()));
+    passwordSchema_.setHttp(toText(ui.httpField->text()));
+    passwordSchema_.setMemo(toText(ui.memoField->toPlainText()));
+
+    bool saved = false;
+    if (operation_ == "ADD") {
+        saved = mySQLLite_->insertPassword(passwordSchema_);
+    } else if (operation_ == "EDIT") {
+        saved = mySQLLite_->updatePassword(passwordSchema_);
+    }
+    if (!saved) {
+        showAlert("SaveFailAlert", "SaveFailAlertInfo");
+        return;
+    }
+    bottomBoxView_.removeFromSuperview(ui.createPasswordBox);
+    bottomBoxView_.setContentView(lastBox_);
+    passwordTableModel_->reloadData();
+}
+
+void AppDelegate::cancelAction() {
+    bottomBoxView_.removeFromSuperview(window_.ui.createPasswordBox);
+    bottomBoxView_.setContentView(lastBox_);
+}
+
+void AppDelegate::clickTableAction() {
+    if (currentTable_ == window_.ui.passwordTableView) {
+        openEntry();
+    } else if (currentTable_ == window_.ui.userTable) {
+        openAccount();
+    }
+}
+
+void AppDelegate::openEntry() {
+    const Ui::MainWindow& ui = window_.ui;
+    const int row = selectedRow(ui.passwordTableView);
+    if (row < 0) {
+        return;
+    }
+    const std::vector<PasswordSchema> entries = currentEntries();
+    if (row >= static_cast<int>(entries.size())) {
+        return; // the list changed since the table last asked: open nothing
+    }
+    const PasswordSchema& entry = entries[static_cast<size_t>(row)];
+    fillCategoryPopup();
+    ui.titleField->setText(toQString(entry.Title()));
+    ui.userField->setText(toQString(entry.User()));
+    ui.pwdField->setText(toQString(entry.Password()));
+    ui.httpField->setText(toQString(entry.Http()));
+    ui.memoField->setPlainText(toQString(entry.Memo()));
+    setOperation("EDIT");
+    setPasswordSchema(entry);
+    bottomBoxView_.setContentView(ui.createPasswordBox);
+}
+
+void AppDelegate::removePasswordRecord() {
+    QTableView* table = window_.ui.passwordTableView;
+    if (selectedRow(table) < 0) {
+        return;
+    }
+    if (!confirmDeletion()) {
+        return;
+    }
+    // The row is read again now that the alert is closed.
+    const int row = selectedRow(table);
+    const std::vector<PasswordSchema> entries = currentEntries();
+    if (row < 0 || row >= static_cast<int>(entries.size())) {
+        return;
+    }
+    if (mySQLLite_->delPassword(entries[static_cast<size_t>(row)].ID())) {
+        passwordTableModel_->reloadData();
+    }
+}

@@ -1,0 +1,5 @@
+#include "LoginWindow.h"
+
+LoginWindow::LoginWindow(QWidget* parent) : QWidget(parent) {
+    ui.setupUi(this);
+}

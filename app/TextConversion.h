@@ -1,0 +1,18 @@
+#pragma once
+
+#include "OptionalText.h"
+
+#include <QString>
+
+// The store speaks UTF-8 std::string, the screens QString.
+inline QString toQString(const OptionalText& text) {
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+inline std::string toText(const QString& text) {
+    return text.toStdString();
+}
+
+inline OptionalText toText(const std::optional<QString>& text) {
+    return text ? OptionalText(text->toStdString()) : std::nullopt;
+}

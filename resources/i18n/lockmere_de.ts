@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Webseite</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Bankkarte</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Online-Banking</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Schloss</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Tresor</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Webadresse</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Den ausgewählten Eintrag löschen?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Er wird endgültig entfernt. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>Dazu sind Sie nicht berechtigt.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Konten werden von Administratoren verwaltet. Gewöhnliche Konten dürfen nur ihr eigenes Konto öffnen, und das Konto „root“ kann nie gelöscht werden.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>Der Titel ist leer.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Geben Sie dem Eintrag einen Titel, damit Sie ihn in der Liste wiederfinden.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>Das Passwort ist leer.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Geben Sie ein Passwort ein, bevor Sie speichern.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>Der Benutzername ist leer.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Geben Sie einen Namen für das Konto ein, bevor Sie speichern.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Speichern fehlgeschlagen.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Es wurde nichts geändert. Der Name ist vielleicht schon vergeben, oder die Datenbank ist schreibgeschützt oder von einem anderen Programm belegt. Ihre Eingaben bleiben erhalten: Versuchen Sie es erneut, oder brechen Sie ab.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Dieses Konto kann nicht gelöscht werden.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Sie sind mit diesem Konto angemeldet. Melden Sie sich mit einem anderen Administratorkonto an, um es zu löschen.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Dieses Konto besitzt noch Passworteinträge. Melden Sie sich damit an und löschen Sie zuerst seine Einträge.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Keine Kategorie gewählt.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Wählen Sie die Kategorie, unter der der Eintrag abgelegt wird.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Anmelden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>User Name</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Bank Card</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Online Banking</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Safe</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Users</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Log Out</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Web Address</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Delete the selected item?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>It will be removed for good. This cannot be undone.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>You are not allowed to do this.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>The title is empty.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Give the entry a title so that you can find it in the list.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>The password is empty.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Enter a password before you save.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>The user name is empty.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Enter a name for the account before you save.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Could not save.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>This account cannot be deleted.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>You are logged in with this account. Log in with another administrator account to delete it.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>This account still owns password entries. Log in with it and delete its entries first.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>No category is chosen.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Choose the category to file the entry under.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Log In</translation>
+    </message>
+</context>
+</TS>
