@@ -1,11 +1,9 @@
 #include "AppDelegate.h"
 
-#include "toolkit/Localizer.h"
+#include "toolkit/KeyAction.h"
 
 #include <QAbstractButton>
-#include <QKeySequence>
 #include <QLineEdit>
-#include <QShortcut>
 
 AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
     : loginWindow_(loginWindow), window_(window), alerts_(alerts),
@@ -67,14 +65,10 @@ void AppDelegate::connectActions() {
 
     // The keyboard does what the mouse does: Delete removes the selected row,
     // Escape closes an editor without saving.
-    auto shortcut = [this](QWidget* scope, QKeySequence keys, void (AppDelegate::*action)()) {
-        auto* s = new QShortcut(keys, scope, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    shortcut(ui.passwordTableView, QKeySequence::Delete, &AppDelegate::removePasswordRecord);
-    shortcut(ui.userTable, QKeySequence::Delete, &AppDelegate::removeUserRecord);
-    shortcut(ui.createPasswordBox, Qt::Key_Escape, &AppDelegate::cancelAction);
-    shortcut(ui.createUserBox, Qt::Key_Escape, &AppDelegate::userCancelAction);
+    setKeyAction(ui.passwordTableView, Qt::Key_Delete, [this] { removePasswordRecord(); });
+    setKeyAction(ui.userTable, Qt::Key_Delete, [this] { removeUserRecord(); });
+    setKeyAction(ui.createPasswordBox, Qt::Key_Escape, [this] { cancelAction(); });
+    setKeyAction(ui.createUserBox, Qt::Key_Escape, [this] { userCancelAction(); });
 }
 
 void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) {
