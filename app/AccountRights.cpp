@@ -16,7 +16,10 @@ bool mayOpenAccount(const std::optional<UserSchema>& loginUser, const UserSchema
     if (!loginUser) {
         return false;
     }
-    return isNamedRoot(*loginUser) || loginUser->User() == account.User() ||
+    // "The account itself" is the same row, known by its ID: an account that
+    // renamed itself keeps its own row, and never gains the row of whoever
+    // takes its old name.
+    return isNamedRoot(*loginUser) || loginUser->ID() == account.ID() ||
            loginUser->IsRoot() == 1;
 }
 

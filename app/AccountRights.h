@@ -12,7 +12,7 @@ bool isAdministrator(const std::optional<UserSchema>& loginUser);
 
 // Whether the logged-in account may see `account`'s password in the user list
 // and open it in the user editor: the account named "root" may, the account
-// itself may, and so may an administrator.
+// itself (the same ID) may, and so may an administrator.
 bool mayOpenAccount(const std::optional<UserSchema>& loginUser, const UserSchema& account);
 
 // Only the account named "root" changes another account's administrator flag,
