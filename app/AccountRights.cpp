@@ -19,8 +19,7 @@ bool mayOpenAccount(const std::optional<UserSchema>& loginUser, const UserSchema
     // "The account itself" is the same row, known by its ID: an account that
     // renamed itself keeps its own row, and never gains the row of whoever
     // takes its old name.
-    return isNamedRoot(*loginUser) || loginUser->ID() == account.ID() ||
-           loginUser->IsRoot() == 1;
+    return isNamedRoot(*loginUser) || loginUser->ID() == account.ID() || loginUser->IsRoot() == 1;
 }
 
 bool mayChangeAdministratorFlag(const std::optional<UserSchema>& loginUser,

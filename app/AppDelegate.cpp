@@ -13,7 +13,13 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     connectActions();
 }
 
-AppDelegate::~AppDelegate() = default;
+// The windows outlive the controller (they belong to the interface
+// description), so the models that ask it must go first: a view repainting
+// during teardown must not reach a destroyed data source.
+AppDelegate::~AppDelegate() {
+    delete passwordTableModel_;
+    delete userTableModel_;
+}
 
 TableColumn* AppDelegate::titleColumn() const {
     return passwordTableModel_->columnWithIdentifier("Title");
