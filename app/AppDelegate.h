@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FreshList.h"
 #include "LoginWindow.h"
 #include "MainWindow.h"
 #include "MySQLLite.h"
@@ -102,9 +103,9 @@ private:
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);
     bool confirmDeletion();
-    // The lists as the screens show them, read afresh from the store.
-    std::vector<PasswordSchema> currentEntries();
-    std::vector<UserSchema> allAccounts();
+    // The lists as the screens show them, as fresh as the store.
+    const std::vector<PasswordSchema>& currentEntries();
+    const std::vector<UserSchema>& allAccounts();
 
     LoginWindow& loginWindow_;
     MainWindow& window_;
@@ -121,4 +122,7 @@ private:
     QString operation_;
     PasswordSchema passwordSchema_;
     UserSchema userSchema_;
+
+    FreshList<PasswordSchema, std::pair<int32_t, OptionalText>> entryList_;
+    FreshList<UserSchema, bool> accountList_;
 };

@@ -1,6 +1,7 @@
 // The lists' data source. Both tables ask here; the answer is always for the
 // list that currentTable names, never for the table that asks, and always as
-// the store holds it at the moment of the question.
+// the store holds it at the moment of the question: the lists are kept only
+// while the store's stamp says nothing was written since they were read.
 #include "AccountRights.h"
 #include "AppDelegate.h"
 #include "TextConversion.h"
@@ -31,7 +32,7 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
                                                int row) {
     const QString identifier = column.identifier();
     if (currentTable_ == window_.ui.passwordTableView) {
-        const std::vector<PasswordSchema> entries = currentEntries();
+        const std::vector<PasswordSchema>& entries = currentEntries();
         if (row < 0 || row >= static_cast<int>(entries.size())) {
             return QString();
         }
@@ -48,7 +49,7 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
         return QString();
     }
     if (currentTable_ == window_.ui.userTable) {
-        const std::vector<UserSchema> accounts = allAccounts();
+        const std::vector<UserSchema>& accounts = allAccounts();
         if (row < 0 || row >= static_cast<int>(accounts.size())) {
             return QString();
         }

@@ -45,9 +45,11 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
     passwordTableModel_->reloadData();
 }
 
-std::vector<PasswordSchema> AppDelegate::currentEntries() {
+const std::vector<PasswordSchema>& AppDelegate::currentEntries() {
     const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
-    return mySQLLite_->getPasswords(userID, toText(currentCategory_));
+    const OptionalText category = toText(currentCategory_);
+    return entryList_.get({userID, category}, mySQLLite_->dataStamp(),
+                          [&] { return mySQLLite_->getPasswords(userID, category); });
 }
 
 void AppDelegate::initCreateNewPasswordBox() {
@@ -160,11 +162,11 @@ void AppDelegate::openEntry() {
     if (row < 0) {
         return;
     }
-    const std::vector<PasswordSchema> entries = currentEntries();
+    const std::vector<PasswordSchema>& entries = currentEntries();
     if (row >= static_cast<int>(entries.size())) {
         return; // the list changed since the table last asked: open nothing
     }
-    const PasswordSchema& entry = entries[static_cast<size_t>(row)];
+    const PasswordSchema entry = entries[static_cast<size_t>(row)];
     fillCategoryPopup();
     ui.titleField->setText(toQString(entry.Title()));
     ui.userField->setText(toQString(entry.User()));
@@ -186,11 +188,12 @@ void AppDelegate::removePasswordRecord() {
     }
     // The row is read again now that the alert is closed.
     const int row = selectedRow(table);
-    const std::vector<PasswordSchema> entries = currentEntries();
+    const std::vector<PasswordSchema>& entries = currentEntries();
     if (row < 0 || row >= static_cast<int>(entries.size())) {
         return;
     }
-    if (mySQLLite_->delPassword(entries[static_cast<size_t>(row)].ID())) {
+    const int32_t id = entries[static_cast<size_t>(row)].ID();
+    if (mySQLLite_->delPassword(id)) {
         passwordTableModel_->reloadData();
     }
 }

@@ -18,8 +18,10 @@ void AppDelegate::usersAction(QAbstractButton* sender) {
     setLastBox(ui.userBox);
 }
 
-std::vector<UserSchema> AppDelegate::allAccounts() {
-    return mySQLLite_->getUsers(isAdministrator(loginUser_));
+const std::vector<UserSchema>& AppDelegate::allAccounts() {
+    const bool administrator = isAdministrator(loginUser_);
+    return accountList_.get(administrator, mySQLLite_->dataStamp(),
+                            [&] { return mySQLLite_->getUsers(administrator); });
 }
 
 void AppDelegate::initCreateNewUserBox() {
@@ -99,11 +101,11 @@ void AppDelegate::openAccount() {
     if (row < 0) {
         return;
     }
-    const std::vector<UserSchema> accounts = allAccounts();
+    const std::vector<UserSchema>& accounts = allAccounts();
     if (row >= static_cast<int>(accounts.size())) {
         return; // the list changed since the table last asked: open nothing
     }
-    const UserSchema& account = accounts[static_cast<size_t>(row)];
+    const UserSchema account = accounts[static_cast<size_t>(row)];
     if (!mayOpenAccount(loginUser_, account)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
@@ -128,11 +130,11 @@ void AppDelegate::removeUserRecord() {
         return;
     }
     const int row = selectedRow(table);
-    const std::vector<UserSchema> accounts = allAccounts();
+    const std::vector<UserSchema>& accounts = allAccounts();
     if (row >= static_cast<int>(accounts.size())) {
         return; // the list changed since the table last asked: refuse silently
     }
-    const UserSchema& account = accounts[static_cast<size_t>(row)];
+    const UserSchema account = accounts[static_cast<size_t>(row)];
     if (isNamedRoot(account)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;

@@ -100,6 +100,8 @@ int MySQLLite::openDB() {
 }
 
 void MySQLLite::closeDB() {
+    sqlite3_finalize(dataVersionQuery_);
+    dataVersionQuery_ = nullptr;
     sqlite3_close(database_);
     database_ = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategorySchema.h"
+#include "DataStamp.h"
 #include "PasswordSchema.h"
 #include "UserSchema.h"
 
@@ -80,10 +81,15 @@ public:
     bool updatePassword(const PasswordSchema& entry);
     bool delPassword(int32_t id);
 
+    // --- Changes -----------------------------------------------------------
+    // Where the database stands now; see DataStamp.
+    DataStamp dataStamp();
+
 private:
     bool run(const char* sql);
 
     std::string documentsDirectory_;
     LocalizedText localizedText_;
     sqlite3* database_ = nullptr;
+    struct sqlite3_stmt* dataVersionQuery_ = nullptr;
 };
