@@ -1,0 +1,62 @@
+#include "LockmereMain.h"
+
+#include "AppDelegate.h"
+#include "LoginWindow.h"
+#include "MainWindow.h"
+#include "toolkit/Alerts.h"
+#include "toolkit/Localizer.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt aborts with a long message about platform plugins;
+// say it in one line instead.
+bool hasDisplay() {
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+// Normal use writes nothing to the terminal; only Qt's fatal messages pass.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+} // namespace
+
+int runLockmere(int argc, char* argv[], const std::function<void()>& whenStarted) {
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "lockmere: no graphical display found; start it from a desktop "
+                             "session.\n");
+        return 1;
+    }
+    qInstallMessageHandler(quietMessageHandler);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Lockmere");
+    // Lets desktops match the window to its .desktop file, also on Wayland.
+    QGuiApplication::setDesktopFileName("org.lockmere.Lockmere");
+    QApplication::setWindowIcon(QIcon(":/images/lockmere.png"));
+    Localizer::install(QLocale::system());
+
+    LoginWindow loginWindow;
+    MainWindow window;
+    MessageBoxAlerts alerts([&]() -> QWidget* {
+        return window.isVisible() ? static_cast<QWidget*>(&window) : &loginWindow;
+    });
+    AppDelegate delegate(loginWindow, window, alerts);
+    delegate.applicationDidFinishLaunching();
+    if (whenStarted) {
+        // Runs once the event loop has shown the login window.
+        QTimer::singleShot(0, &application, whenStarted);
+    }
+    return application.exec();
+}
