@@ -44,7 +44,6 @@ int runLockmere(int argc, char* argv[], const std::function<void()>& whenStarted
     QApplication::setApplicationName("Lockmere");
     // Lets desktops match the window to its .desktop file, also on Wayland.
     QGuiApplication::setDesktopFileName("org.lockmere.Lockmere");
-    QApplication::setWindowIcon(QIcon(":/images/lockmere.png"));
     Localizer::install(QLocale::system());
 
     LoginWindow loginWindow;

@@ -114,6 +114,27 @@ void MySQLLite::createTables() {
         closeDB();
         return;
     }
+    // One transaction for the schema and the seed rows: one lock and one
+    // sync instead of one per statement, and a first start that is whole or
+    // not at all. A statement that fails inside it is undone alone, so each
+    // table still gets what its own statements achieve.
+    if (run("BEGIN IMMEDIATE")) {
+        createSchema();
+        if (run("COMMIT")) {
+            return;
+        }
+        run("ROLLBACK");
+    }
+    // No transaction to be had (a read-only file, a file that is not a
+    // database, another program writing): the statements run one by one, and
+    // without waiting for a lock, so that a busy file cannot hold the start
+    // up. Refused seed rows are ignored as on every start.
+    sqlite3_busy_timeout(database_, 0);
+    createSchema();
+    sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+}
+
+void MySQLLite::createSchema() {
     createUserTable();
     createCategoryTable();
     createPasswordTable();

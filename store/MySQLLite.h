@@ -87,6 +87,7 @@ public:
 
 private:
     bool run(const char* sql);
+    void createSchema();
 
     std::string documentsDirectory_;
     LocalizedText localizedText_;
