@@ -6,6 +6,37 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <utility>
+
+namespace {
+
+// What a screen reader speaks for the controls whose own text says too little
+// or nothing: the login fields (a placeholder is no accessible name in Qt), the
+// "+" and "−" buttons (also their tool tips) and the lists, and what the two
+// numbers beside the lists count. The editors' fields, the category pop-up and
+// the Administrator box are named by their labels, whose buddies they are.
+void nameControlsForAssistiveTechnology(const Ui::LoginWindow& login, const Ui::MainWindow& ui) {
+    login.userTextField->setAccessibleName(Localizer::text("User"));
+    login.passwordTextField->setAccessibleName(Localizer::text("Password"));
+
+    const std::pair<QAbstractButton*, const char*> buttons[] = {
+        {ui.addButton, "AddEntry"},
+        {ui.removeButton, "RemoveEntry"},
+        {ui.userAddButton, "AddUser"},
+        {ui.userRemoveButton, "RemoveUser"},
+    };
+    for (const auto& [button, key] : buttons) {
+        button->setAccessibleName(Localizer::text(key));
+        button->setToolTip(Localizer::text(key));
+    }
+
+    ui.passwordTableView->setAccessibleName(Localizer::text("EntryList"));
+    ui.userTable->setAccessibleName(Localizer::text("UserList"));
+    ui.countLabel->setAccessibleDescription(Localizer::text("EntryCount"));
+    ui.userCountLabel->setAccessibleDescription(Localizer::text("UserCount"));
+}
+
+} // namespace
 
 void AppDelegate::applicationDidFinishLaunching() {
     mySQLLite_ = std::make_unique<MySQLLite>(
@@ -21,6 +52,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     loginWindow_.ui.userTextField->setPlaceholderText(Localizer::text("User"));
     loginWindow_.ui.passwordTextField->setPlaceholderText(Localizer::text("Password"));
     loginWindow_.ui.loginButton->setText(Localizer::text("LogIn"));
+    nameControlsForAssistiveTechnology(loginWindow_.ui, window_.ui);
     setDoubleAction(window_.ui.passwordTableView, [this] { clickTableAction(); });
     setDoubleAction(window_.ui.userTable, [this] { clickTableAction(); });
 

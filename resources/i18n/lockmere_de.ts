@@ -163,5 +163,37 @@
         <source>Log In</source>
         <translation>Anmelden</translation>
     </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Benutzer löschen</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Passworteinträge</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Benutzerkonten</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Anzahl der Einträge</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Anzahl der Konten</translation>
+    </message>
 </context>
 </TS>

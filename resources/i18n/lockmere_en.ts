@@ -163,5 +163,37 @@
         <source>Log In</source>
         <translation>Log In</translation>
     </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Add Entry</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Remove Entry</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Add User</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Remove User</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Password Entries</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>User Accounts</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Number of entries</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Number of accounts</translation>
+    </message>
 </context>
 </TS>
