@@ -3,14 +3,17 @@
 #include "toolkit/KeyAction.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
     : loginWindow_(loginWindow), window_(window), alerts_(alerts),
       bottomBoxView_(window.ui.bottomBoxView),
       passwordTableModel_(new ControllerTableModel(window.ui.passwordTableView, this)),
-      userTableModel_(new ControllerTableModel(window.ui.userTable, this)) {
+      userTableModel_(new ControllerTableModel(window.ui.userTable, this)),
+      secretClipboard_(QGuiApplication::clipboard()) {
     connectActions();
+    connectPasswordTools();
 }
 
 // The windows outlive the controller (they belong to the interface
@@ -63,6 +66,15 @@ void AppDelegate::connectActions() {
     connect(ui.removeButton, &QAbstractButton::clicked, this, &AppDelegate::removePasswordRecord);
     connect(ui.saveButton, &QAbstractButton::clicked, this, &AppDelegate::saveAction);
     connect(ui.cancelButton, &QAbstractButton::clicked, this, &AppDelegate::cancelAction);
+
+    // Return in an editor's one-line fields saves, as a dialog's default
+    // button would (the memo takes Return as a new line).
+    for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
+        connect(field, &QLineEdit::returnPressed, this, &AppDelegate::saveAction);
+    }
+    for (QLineEdit* field : {ui.user1Field, ui.pwd1Field}) {
+        connect(field, &QLineEdit::returnPressed, this, &AppDelegate::userSaveAction);
+    }
 
     connect(ui.userAddButton, &QAbstractButton::clicked, this, &AppDelegate::addUserRecord);
     connect(ui.userRemoveButton, &QAbstractButton::clicked, this, &AppDelegate::removeUserRecord);

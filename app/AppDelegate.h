@@ -4,9 +4,12 @@
 #include "LoginWindow.h"
 #include "MainWindow.h"
 #include "MySQLLite.h"
+#include "PasswordGenerator.h"
+#include "StrengthMeter.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ContentBox.h"
 #include "toolkit/ControllerTableModel.h"
+#include "toolkit/SecretClipboard.h"
 
 #include <QObject>
 #include <QString>
@@ -55,6 +58,12 @@ public:
     void userSaveAction();
     bool userVerify();
 
+    // --- Copying and new passwords (AppDelegateClipboard.cpp) -------------
+    void copyPasswordAction();
+    void copyUserAction();
+    void copyHttpAction();
+    SecretClipboard& secretClipboard() { return secretClipboard_; }
+
     // --- The lists' data source (AppDelegateDataSource.cpp) ---------------
     int numberOfRowsInTableView(QTableView* table) override;
     QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
@@ -98,7 +107,13 @@ public:
 
 private:
     void connectActions();
+    void connectPasswordTools();
+    void initPasswordTools();
+    std::optional<PasswordSchema> selectedEntry();
+    void showEntryMenu(const QPoint& position);
+    void showClipboardCountdown(int secondsLeft);
     void fillCategoryPopup();
+    void focusLastList();
     void openEntry();
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);
@@ -125,4 +140,7 @@ private:
 
     FreshList<PasswordSchema, std::pair<int32_t, OptionalText>> entryList_;
     FreshList<UserSchema, bool> accountList_;
+
+    SecretClipboard secretClipboard_;
+    PasswordGenerator passwordGenerator_;
 };

@@ -33,6 +33,7 @@ void AppDelegate::loginAction() {
 }
 
 void AppDelegate::logoutAction() {
+    secretClipboard_.clearNow(); // a copied password does not outlive its session
     window_.hide();
     setCurrentCategory(std::nullopt);
     setLoginUser(std::nullopt);

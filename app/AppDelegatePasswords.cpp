@@ -62,6 +62,7 @@ void AppDelegate::initCreateNewPasswordBox() {
     ui.memoLabel->setText(Localizer::text("Memo"));
     ui.cancelButton->setText(Localizer::text("Cancel"));
     ui.saveButton->setText(Localizer::text("Save"));
+    ui.createPasswordBox->setTitle(Localizer::text("EntryEditor"));
 }
 
 // Every category in store order, with the current category selected by its
@@ -141,11 +142,22 @@ void AppDelegate::saveAction() {
     bottomBoxView_.removeFromSuperview(ui.createPasswordBox);
     bottomBoxView_.setContentView(lastBox_);
     passwordTableModel_->reloadData();
+    focusLastList();
 }
 
 void AppDelegate::cancelAction() {
     bottomBoxView_.removeFromSuperview(window_.ui.createPasswordBox);
     bottomBoxView_.setContentView(lastBox_);
+    focusLastList();
+}
+
+// Back from an editor, the keyboard goes on in the list it came from.
+void AppDelegate::focusLastList() {
+    if (lastBox_ == window_.ui.passwordBox) {
+        window_.ui.passwordTableView->setFocus();
+    } else if (lastBox_ == window_.ui.userBox) {
+        window_.ui.userTable->setFocus();
+    }
 }
 
 void AppDelegate::clickTableAction() {
@@ -176,6 +188,9 @@ void AppDelegate::openEntry() {
     setOperation("EDIT");
     setPasswordSchema(entry);
     bottomBoxView_.setContentView(ui.createPasswordBox);
+    // The list that had the focus is hidden now; without this the focus
+    // would wander to the sidebar and Escape would not reach the editor.
+    ui.titleField->setFocus();
 }
 
 void AppDelegate::removePasswordRecord() {

@@ -49,6 +49,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     initButtons();
     initCreateNewPasswordBox();
     initCreateNewUserBox();
+    initPasswordTools();
     loginWindow_.ui.userTextField->setPlaceholderText(Localizer::text("User"));
     loginWindow_.ui.passwordTextField->setPlaceholderText(Localizer::text("Password"));
     loginWindow_.ui.loginButton->setText(Localizer::text("LogIn"));

@@ -31,6 +31,8 @@ void AppDelegate::initCreateNewUserBox() {
     ui.isRootLabel->setText(Localizer::text("IsRoot"));
     ui.userCancelButton->setText(Localizer::text("Cancel"));
     ui.userSaveButton->setText(Localizer::text("Save"));
+    ui.createUserBox->setTitle(Localizer::text("AccountEditor"));
+    ui.userBox->setTitle(Localizer::text("Users"));
 }
 
 void AppDelegate::addUserRecord() {
@@ -88,11 +90,13 @@ void AppDelegate::userSaveAction() {
     bottomBoxView_.removeFromSuperview(ui.createUserBox);
     bottomBoxView_.setContentView(lastBox_);
     userTableModel_->reloadData();
+    focusLastList();
 }
 
 void AppDelegate::userCancelAction() {
     bottomBoxView_.removeFromSuperview(window_.ui.createUserBox);
     bottomBoxView_.setContentView(lastBox_);
+    focusLastList();
 }
 
 void AppDelegate::openAccount() {
@@ -118,6 +122,7 @@ void AppDelegate::openAccount() {
     setOperation("EDIT");
     setUserSchema(account);
     bottomBoxView_.setContentView(ui.createUserBox);
+    ui.user1Field->setFocus(); // as for entries: the hidden list keeps no focus
 }
 
 void AppDelegate::removeUserRecord() {

@@ -195,5 +195,61 @@
         <source>Number of accounts</source>
         <translation>Anzahl der Konten</translation>
     </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Ein starkes Passwort erzeugen</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Passwortstärke</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Sehr schwach</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Schwach</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Mittel</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Passwort kopieren</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Benutzernamen kopieren</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Webadresse kopieren</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Kopiert; die Zwischenablage wird in %1 s geleert</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
 </context>
 </TS>

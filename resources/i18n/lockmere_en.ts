@@ -195,5 +195,61 @@
         <source>Number of accounts</source>
         <translation>Number of accounts</translation>
     </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Generate</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Generate a Strong Password</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Password Strength</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Very weak</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Weak</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Fair</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Good</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Strong</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Copy Password</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Copy User Name</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Copy Web Address</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Copied; the clipboard clears in %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Entry</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
 </context>
 </TS>

@@ -71,18 +71,7 @@ OVERALL_TIMEOUT = 170  # seconds for the whole run, a safety net only
 # Faults the journeys see and that are not mended yet: a check marked with one
 # of these keys reports the fault instead of failing, and fails as soon as it
 # passes, so that the key is removed here and the check guards the mend.
-KNOWN_FAULTS = {
-    "focus-after-opening-an-entry":
-        "app/AppDelegatePasswords.cpp, AppDelegate::openEntry(): an entry opened with "
-        "Return/Enter or a double click leaves the keyboard focus on the sidebar's first "
-        "button (the list that had it is hidden), so Escape does not cancel the editor and "
-        "Tab starts from the sidebar; addPasswordRecord() focuses the Title field, "
-        "openEntry() should too",
-    "focus-after-opening-an-account":
-        "app/AppDelegateUsers.cpp, AppDelegate::openAccount(): the same for an account "
-        "opened from the user list (addUserRecord() focuses the User Name field, "
-        "openAccount() does not)",
-}
+KNOWN_FAULTS = {}
 # What the session bus and the accessibility registry say as they start.
 NOISE = ("dbus-daemon[", "SpiRegistry daemon is running")
 MASK = "******"
@@ -492,13 +481,16 @@ class Journeys:
                     "the − button's tool tip")
 
         # An ordinary account, by keyboard: the editor opens with the cursor in
-        # User Name; Tab runs through Password, Administrator, Cancel, Save.
+        # User Name; Tab runs through Password, the generator, Administrator,
+        # Cancel, Save.
         self.s.click(self.s.find("push button", "Add User"))
         self.s.focused("text", "User Name")
         type_text("anna")
         key("Tab")
         self.s.focused("text", "Password")
         type_text("anna-pw")
+        key("Tab")
+        self.s.focused("push button", "Generate a Strong Password")
         key("Tab")
         checkbox = self.s.focused("check box", "Administrator")
         check(not is_checked(checkbox), "the Administrator box is ticked for a new account")
@@ -572,6 +564,8 @@ class Journeys:
         type_text("anna@example.org")
         key("Tab")
         type_text("s3cret")
+        key("Tab")
+        self.s.focused("push button", "Generate a Strong Password")
         key("Tab")
         type_text("https://mail.example.org")
         key("Tab")
@@ -750,6 +744,30 @@ class Journeys:
                                          ["Private mail", "anna", "pr1vate"],
                                          ["Work mail", "anna@example.org", "n3w s3cret"]])
 
+    def copying_clears_the_clipboard(self):
+        def clipboard(target=None):
+            command = ["xclip", "-selection", "clipboard", "-o"]
+            if target:
+                command += ["-t", target]
+            done = subprocess.run(command, capture_output=True, text=True, timeout=5)
+            return done.stdout if done.returncode == 0 else ""
+
+        self.s.click(self.s.row_cell("Password Entries", 2))
+        key("ctrl+c")
+        wait_for(lambda: clipboard() == "n3w s3cret", "the password on the clipboard")
+        check("x-kde-passwordManagerHint" in clipboard("TARGETS"),
+              "the copy is not marked as a secret for clipboard managers")
+        check_equal(clipboard("x-kde-passwordManagerHint"), "secret", "the secret marker")
+        def countdown_shown():
+            return any("clears in" in (node.name or "") for node in walk(self.s.program.app()))
+
+        wait_for(countdown_shown, "the countdown in the main window")
+        key("ctrl+b")
+        wait_for(lambda: clipboard() == "anna@example.org", "the user name on the clipboard")
+        # Ten seconds later the clipboard no longer holds it, and the notice is gone.
+        wait_for(lambda: clipboard() != "anna@example.org", "the clipboard cleared", timeout=13)
+        wait_for(lambda: not countdown_shown(), "the countdown gone")
+
     def keyboard_alone(self):
         sidebar = ["Email", "Website", "Computer", "Software", "Bank Card", "Online Banking",
                    "Router", "Lock", "Safe", "Other", "Users", "Log Out"]
@@ -792,13 +810,15 @@ class Journeys:
         key("space")
         self.s.focused("text", "Title")
         type_text("Keyboard")
-        check_equal(self.tab_through(6), ["text 'User Name'", "text 'Password'", "text 'Web Address'",
-                           "text 'Notes'", "push button 'Cancel'", "push button 'Save'"],
+        check_equal(self.tab_through(7), ["text 'User Name'", "text 'Password'",
+                                          "push button 'Generate a Strong Password'",
+                                          "text 'Web Address'", "text 'Notes'",
+                                          "push button 'Cancel'", "push button 'Save'"],
                     "the Tab order of the entry editor")
-        key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+        key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
         self.s.focused("text", "Password")
         type_text("kb")
-        key("Tab", "Tab", "Tab", "Tab")
+        key("Tab", "Tab", "Tab", "Tab", "Tab")
         self.s.focused("push button", "Save")
         key("space")
         self.s.rows("Password Entries", [["Keyboard", "", "kb"], ["Newsletter", "anna", "news"],
@@ -905,6 +925,8 @@ JOURNEYS = [
     ("an ordinary account sees only its own password", "ordinary_account_sees_only_its_own_password"),
     ("root cannot delete an account that owns entries", "root_cannot_delete_an_account_with_entries"),
     ("logout and a second login", "logout_and_second_login"),
+    ("copying a password puts it on the clipboard for ten seconds",
+     "copying_clears_the_clipboard"),
     ("the main window by keyboard alone", "keyboard_alone"),
     ("closing the last window ends the program", "closing_the_last_window_ends_the_program"),
     ("a second start keeps everything", "second_start_keeps_everything"),

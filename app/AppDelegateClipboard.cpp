@@ -1,0 +1,98 @@
+// Copying from the password list, and making new passwords in the editors.
+// None of it changes what the lists, editors and saves do.
+#include "AppDelegate.h"
+#include "TextConversion.h"
+#include "toolkit/KeyAction.h"
+#include "toolkit/Localizer.h"
+#include "toolkit/TableViews.h"
+
+#include <QMenu>
+
+void AppDelegate::connectPasswordTools() {
+    const Ui::MainWindow& ui = window_.ui;
+    QTableView* list = ui.passwordTableView;
+    setKeyAction(
+        list, Qt::Key_C, [this] { copyPasswordAction(); }, Qt::ControlModifier);
+    setKeyAction(
+        list, Qt::Key_B, [this] { copyUserAction(); }, Qt::ControlModifier);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, &AppDelegate::showEntryMenu);
+
+    connect(&secretClipboard_, &SecretClipboard::secondsLeftChanged, this,
+            &AppDelegate::showClipboardCountdown);
+    showClipboardCountdown(0);
+
+    connect(ui.generatePasswordButton, &QAbstractButton::clicked, this,
+            [this] { window_.ui.pwdField->setText(passwordGenerator_.generate()); });
+    connect(ui.generatePassword1Button, &QAbstractButton::clicked, this,
+            [this] { window_.ui.pwd1Field->setText(passwordGenerator_.generate()); });
+    connect(ui.pwdField, &QLineEdit::textChanged, ui.pwdStrengthMeter, &StrengthMeter::setPassword);
+    connect(ui.pwd1Field, &QLineEdit::textChanged, ui.pwd1StrengthMeter,
+            &StrengthMeter::setPassword);
+}
+
+void AppDelegate::initPasswordTools() {
+    const Ui::MainWindow& ui = window_.ui;
+    for (QAbstractButton* button : {ui.generatePasswordButton, ui.generatePassword1Button}) {
+        button->setText(Localizer::text("Generate"));
+        button->setToolTip(Localizer::text("GeneratePassword"));
+        button->setAccessibleName(Localizer::text("GeneratePassword"));
+    }
+    ui.pwdStrengthMeter->setAccessibleName(Localizer::text("Strength"));
+    ui.pwd1StrengthMeter->setAccessibleName(Localizer::text("Strength"));
+}
+
+// The entry at the selected row of the list as it is now, as the row actions
+// resolve it; none when nothing is selected or the row is gone.
+std::optional<PasswordSchema> AppDelegate::selectedEntry() {
+    const int row = selectedRow(window_.ui.passwordTableView);
+    if (row < 0 || currentTable_ != window_.ui.passwordTableView) {
+        return std::nullopt;
+    }
+    const std::vector<PasswordSchema>& entries = currentEntries();
+    if (row >= static_cast<int>(entries.size())) {
+        return std::nullopt;
+    }
+    return entries[static_cast<size_t>(row)];
+}
+
+void AppDelegate::copyPasswordAction() {
+    if (auto entry = selectedEntry()) {
+        secretClipboard_.copy(toQString(entry->Password()));
+    }
+}
+
+void AppDelegate::copyUserAction() {
+    if (auto entry = selectedEntry()) {
+        secretClipboard_.copy(toQString(entry->User()));
+    }
+}
+
+void AppDelegate::copyHttpAction() {
+    if (auto entry = selectedEntry()) {
+        secretClipboard_.copy(toQString(entry->Http()));
+    }
+}
+
+void AppDelegate::showEntryMenu(const QPoint& position) {
+    QTableView* list = window_.ui.passwordTableView;
+    const QModelIndex index = list->indexAt(position);
+    if (!index.isValid()) {
+        return;
+    }
+    list->selectRow(index.row());
+    QMenu menu(list);
+    menu.addAction(Localizer::text("CopyPassword"), QKeySequence(Qt::CTRL | Qt::Key_C), this,
+                   &AppDelegate::copyPasswordAction);
+    menu.addAction(Localizer::text("CopyUser"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
+                   &AppDelegate::copyUserAction);
+    menu.addAction(Localizer::text("CopyHttp"), this, &AppDelegate::copyHttpAction);
+    menu.exec(list->viewport()->mapToGlobal(position));
+}
+
+void AppDelegate::showClipboardCountdown(int secondsLeft) {
+    QLabel* label = window_.ui.clipboardLabel;
+    label->setVisible(secondsLeft > 0);
+    label->setText(secondsLeft > 0 ? Localizer::text("ClipboardClearsIn").arg(secondsLeft)
+                                   : QString());
+}
