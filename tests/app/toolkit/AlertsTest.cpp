@@ -2,7 +2,6 @@
 
 #include "support/DictionaryTranslator.h"
 #include "support/QtPrinters.h"
-#include "support/ScriptedAlerts.h"
 #include "toolkit/Localizer.h"
 
 #include <QAbstractButton>
@@ -63,52 +62,6 @@ protected:
 };
 
 } // namespace
-
-TEST(ScriptedAlerts, RecordsKeysAndAnswersInOrder) {
-    ScriptedAlerts alerts;
-    alerts.answerNextConfirmation(AlertDefaultReturn);
-    alerts.answerNextConfirmation(AlertOtherReturn);
-    alerts.answerNextConfirmation(AlertDefaultReturn);
-    EXPECT_EQ(alerts.pendingAnswers(), 3);
-
-    std::vector<QString> seenWhileOpen;
-    alerts.setWhileOpen([&](const ScriptedAlerts::Alert& open) {
-        EXPECT_EQ(alerts.alerts.back().messageKey, open.messageKey);
-        seenWhileOpen.push_back(open.messageKey);
-    });
-
-    alerts.showKeyedAlert(QStringLiteral("Saved.Message"), QStringLiteral("Saved.Informative"));
-    EXPECT_EQ(alerts.runDeleteConfirmation("First", "FirstInfo", "Delete", "Keep"),
-              AlertDefaultReturn);
-    EXPECT_EQ(alerts.runDeleteConfirmation("Second", "SecondInfo", "Remove", "Cancel"),
-              AlertOtherReturn);
-    EXPECT_EQ(alerts.runDeleteConfirmation("Third", "ThirdInfo", "Delete", "Keep"),
-              AlertDefaultReturn);
-    EXPECT_EQ(alerts.pendingAnswers(), 0);
-    EXPECT_EQ(alerts.runDeleteConfirmation("Fourth", "FourthInfo", "Delete", "Keep"),
-              AlertOtherReturn);
-
-    ASSERT_EQ(alerts.alerts.size(), 5u);
-    const auto& keyed = alerts.alerts[0];
-    EXPECT_EQ(keyed.kind, ScriptedAlerts::Alert::Kind::Keyed);
-    EXPECT_EQ(keyed.messageKey, QStringLiteral("Saved.Message"));
-    EXPECT_EQ(keyed.informativeKey, QStringLiteral("Saved.Informative"));
-    EXPECT_TRUE(keyed.buttons.isEmpty());
-
-    const auto& second = alerts.alerts[2];
-    EXPECT_EQ(second.kind, ScriptedAlerts::Alert::Kind::Confirmation);
-    EXPECT_EQ(second.messageKey, QStringLiteral("Second"));
-    EXPECT_EQ(second.informativeKey, QStringLiteral("SecondInfo"));
-    EXPECT_EQ(second.buttons, (QStringList{"Remove", "Cancel"}));
-    EXPECT_TRUE(second.answered);
-    EXPECT_EQ(second.answer, AlertOtherReturn);
-    EXPECT_TRUE(alerts.alerts[3].answered);
-    EXPECT_EQ(alerts.alerts[3].answer, AlertDefaultReturn);
-    EXPECT_FALSE(alerts.alerts[4].answered) << "nobody scripted an answer to the fourth";
-
-    EXPECT_EQ(seenWhileOpen,
-              (std::vector<QString>{"Saved.Message", "First", "Second", "Third", "Fourth"}));
-}
 
 TEST_F(MessageBoxAlertsTest, KeyedAlertShowsLocalisedTextsAndOneOkButton) {
     MessageBoxAlerts alerts([this] { return &window; });

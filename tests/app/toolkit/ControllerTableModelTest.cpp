@@ -137,20 +137,6 @@ TEST(ControllerTableModel, ViewFollowsTheSourceAfterReloadData) {
     EXPECT_EQ(table.view.model()->index(1, 1).data().toString(), QStringLiteral("dora"));
 }
 
-TEST(TableViews, SelectedRowIsMinusOneWithoutSelection) {
-    QTableView modelless;
-    EXPECT_EQ(selectedRow(&modelless), -1);
-
-    Table table;
-    EXPECT_EQ(selectedRow(&table.view), -1);
-    table.view.selectRow(2);
-    EXPECT_EQ(selectedRow(&table.view), 2);
-    table.view.selectRow(0);
-    EXPECT_EQ(selectedRow(&table.view), 0);
-    table.view.clearSelection();
-    EXPECT_EQ(selectedRow(&table.view), -1);
-}
-
 TEST(TableViews, DoubleActionRunsOnDoubleClickAndOnReturnOrEnter) {
     Table table;
     table.view.resize(400, 300);

@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,30 +13,6 @@ void elapse(SecretClipboard& secrets, int seconds) {
     }
 }
 } // namespace
-
-TEST(SecretClipboard, CopiesMarkedAsSecretAndClearsItsOwnCopyAfterTenSeconds) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    SecretClipboard secrets(clipboard);
-    QSignalSpy left(&secrets, &SecretClipboard::secondsLeftChanged);
-
-    secrets.copy("s3cret");
-    EXPECT_EQ(clipboard->text(), "s3cret");
-    EXPECT_EQ(clipboard->mimeData()->data("x-kde-passwordManagerHint"), "secret");
-    EXPECT_EQ(secrets.secondsLeft(), 10);
-    EXPECT_TRUE(secrets.ticker().isActive());
-    EXPECT_EQ(secrets.ticker().interval(), 1000);
-
-    elapse(secrets, 9);
-    EXPECT_EQ(clipboard->text(), "s3cret");
-    EXPECT_EQ(secrets.secondsLeft(), 1);
-    elapse(secrets, 1);
-    EXPECT_EQ(clipboard->text(), "");
-    EXPECT_EQ(secrets.secondsLeft(), 0);
-    EXPECT_FALSE(secrets.ticker().isActive());
-    ASSERT_EQ(left.count(), 11); // 10 at the copy, 9 to 1, then 0
-    EXPECT_EQ(left.first().first().toInt(), 10);
-    EXPECT_EQ(left.last().first().toInt(), 0);
-}
 
 TEST(SecretClipboard, NeverClearsWhatTheUserCopiedSince) {
     QClipboard* clipboard = QGuiApplication::clipboard();
