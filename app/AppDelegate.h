@@ -113,7 +113,7 @@ private:
     void showEntryMenu(const QPoint& position);
     void showClipboardCountdown(int secondsLeft);
     void fillCategoryPopup();
-    void focusLastList();
+    void closeEditor(QWidget* editor);
     void openEntry();
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);

@@ -139,20 +139,19 @@ void AppDelegate::saveAction() {
         showAlert("SaveFailAlert", "SaveFailAlertInfo");
         return;
     }
-    bottomBoxView_.removeFromSuperview(ui.createPasswordBox);
-    bottomBoxView_.setContentView(lastBox_);
+    closeEditor(ui.createPasswordBox);
     passwordTableModel_->reloadData();
-    focusLastList();
 }
 
 void AppDelegate::cancelAction() {
-    bottomBoxView_.removeFromSuperview(window_.ui.createPasswordBox);
-    bottomBoxView_.setContentView(lastBox_);
-    focusLastList();
+    closeEditor(window_.ui.createPasswordBox);
 }
 
-// Back from an editor, the keyboard goes on in the list it came from.
-void AppDelegate::focusLastList() {
+// The editor leaves the content area and the list box it was opened from
+// comes back; the keyboard goes on in that list.
+void AppDelegate::closeEditor(QWidget* editor) {
+    bottomBoxView_.removeFromSuperview(editor);
+    bottomBoxView_.setContentView(lastBox_);
     if (lastBox_ == window_.ui.passwordBox) {
         window_.ui.passwordTableView->setFocus();
     } else if (lastBox_ == window_.ui.userBox) {

@@ -87,16 +87,12 @@ void AppDelegate::userSaveAction() {
         showAlert("SaveFailAlert", "SaveFailAlertInfo");
         return;
     }
-    bottomBoxView_.removeFromSuperview(ui.createUserBox);
-    bottomBoxView_.setContentView(lastBox_);
+    closeEditor(ui.createUserBox);
     userTableModel_->reloadData();
-    focusLastList();
 }
 
 void AppDelegate::userCancelAction() {
-    bottomBoxView_.removeFromSuperview(window_.ui.createUserBox);
-    bottomBoxView_.setContentView(lastBox_);
-    focusLastList();
+    closeEditor(window_.ui.createUserBox);
 }
 
 void AppDelegate::openAccount() {
