@@ -31,8 +31,11 @@ std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const Option
     }
     // The row number the list shows is looked up again in a later read, so
     // the order must not depend on the query plan: it is the order the index
-    // LM_PASSWORD_INDEX keeps, written out.
+    // LM_PASSWORD_INDEX keeps, written out. An ID that another program made
+    // too large for a record would read cut to 32 bits, as the ID of another
+    // entry that an edit or a delete would then hit: such rows are not listed.
     Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? AND CategoryID=? "
+                               "AND ID BETWEEN -2147483648 AND 2147483647 "
                                "ORDER BY Title,User,ID");
     query.bind(userID).bind(categoryID);
     while (query.nextRow()) {

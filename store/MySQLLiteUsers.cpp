@@ -21,8 +21,11 @@ bool hasEveryText(const UserSchema& user) {
 
 std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::string& password) {
     // Compared byte by byte: letter case counts in both texts, and an empty
-    // password matches only a stored empty password.
-    Statement query(database_, "SELECT * FROM LM_USER WHERE USER=? AND PASSWORD=?");
+    // password matches only a stored empty password. An account whose ID
+    // another program made too large for a record would log in under that ID
+    // cut to 32 bits, another account's: it cannot log in.
+    Statement query(database_, "SELECT * FROM LM_USER WHERE USER=? AND PASSWORD=? "
+                               "AND ID BETWEEN -2147483648 AND 2147483647");
     query.bind(user).bind(password);
     std::optional<UserSchema> found;
     while (query.nextRow()) {
@@ -37,7 +40,9 @@ std::vector<UserSchema> MySQLLite::getUsers(bool /*isAdministrator*/) {
 
 std::vector<UserSchema> MySQLLite::getUsers() {
     std::vector<UserSchema> users;
-    Statement query(database_, "SELECT * FROM LM_USER ORDER BY ID");
+    // Without the accounts whose IDs do not fit a record (see login()).
+    Statement query(database_, "SELECT * FROM LM_USER WHERE ID BETWEEN -2147483648 AND "
+                               "2147483647 ORDER BY ID");
     while (query.nextRow()) {
         users.push_back(readUser(query));
     }
