@@ -129,8 +129,13 @@ void AppDelegate::saveAction() {
     passwordSchema_.setHttp(toText(ui.httpField->text()));
     passwordSchema_.setMemo(toText(ui.memoField->toPlainText()));
 
+    // A chosen category that the store cannot name (it failed to read, or
+    // the row is gone) must not file the entry under ID 0, where no list
+    // would ever show it: that is a failed save.
     bool saved = false;
-    if (operation_ == "ADD") {
+    if (passwordSchema_.CategoryID() <= 0) {
+        saved = false;
+    } else if (operation_ == "ADD") {
         saved = mySQLLite_->insertPassword(passwordSchema_);
     } else if (operation_ == "EDIT") {
         saved = mySQLLite_->updatePassword(passwordSchema_);

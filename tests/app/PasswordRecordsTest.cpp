@@ -191,6 +191,17 @@ TEST_F(PasswordRecordsTest, WithNoCategoryChosenTheEditorAsksForOneInsteadOfHidi
     ui().categoryPopupButton->setCurrentText("Safe");
     ui().saveButton->click();
     EXPECT_EQ(query("SELECT CategoryID, Title FROM LM_PASSWORD"), (Rows{{"9", "t"}}));
+
+    // A category that is gone by the time of the save fails it, rather than
+    // filing the entry where no list shows it.
+    alerts_.alerts.clear();
+    ui().addButton->click();
+    ui().categoryPopupButton->setCurrentText("Lock");
+    fillEntryEditor("u", "", "p");
+    execAsAnotherProgram("DELETE FROM LM_CATEGORY WHERE Category='Lock'");
+    ui().saveButton->click();
+    EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
+    EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"1"}}));
 }
 
 TEST_F(PasswordRecordsTest, TheListFollowsTheStoreAtEveryQuestion) {
