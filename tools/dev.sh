@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 / Ubuntu machine for Lockmere, builds it, and then
-# either starts the program (`run`) or runs every test through CTest (`test`).
+# either starts the program (`run`) or runs every test through CTest (`test`);
+# `install` only installs the packages.
 # Safe to run again: it installs only what is missing and builds incrementally.
 set -euo pipefail
 
@@ -45,6 +46,9 @@ build() {
 }
 
 case "${1:-}" in
+  install)
+    install_missing_packages
+    ;;
   run)
     install_missing_packages
     build
@@ -56,7 +60,7 @@ case "${1:-}" in
     ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)"
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|install" >&2
     exit 2
     ;;
 esac
