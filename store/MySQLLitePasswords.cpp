@@ -21,6 +21,16 @@ bool hasEveryText(const PasswordSchema& entry) {
     return entry.Title() && entry.User() && entry.Password() && entry.Http() && entry.Memo();
 }
 
+// The category and the five texts, in the order both writing statements take them.
+Statement& bindCategoryAndTexts(Statement& statement, const PasswordSchema& entry) {
+    return statement.bind(entry.CategoryID())
+        .bind(*entry.Title())
+        .bind(*entry.User())
+        .bind(*entry.Password())
+        .bind(*entry.Http())
+        .bind(*entry.Memo());
+}
+
 } // namespace
 
 std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const OptionalText& category) {
@@ -58,16 +68,10 @@ bool MySQLLite::insertPassword(const PasswordSchema& entry) {
     if (!hasEveryText(entry)) {
         return false;
     }
-    return Statement(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
-                                "Http,Memo) VALUES(?,?,?,?,?,?,?)")
-        .bind(entry.UserID())
-        .bind(entry.CategoryID())
-        .bind(*entry.Title())
-        .bind(*entry.User())
-        .bind(*entry.Password())
-        .bind(*entry.Http())
-        .bind(*entry.Memo())
-        .execute();
+    Statement insert(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
+                                "Http,Memo) VALUES(?,?,?,?,?,?,?)");
+    insert.bind(entry.UserID());
+    return bindCategoryAndTexts(insert, entry).execute();
 }
 
 bool MySQLLite::updatePassword(const PasswordSchema& entry) {
@@ -75,16 +79,9 @@ bool MySQLLite::updatePassword(const PasswordSchema& entry) {
         return false;
     }
     // UserID is not written: an update never hands an entry to another account.
-    return Statement(database_, "UPDATE LM_PASSWORD SET CategoryID=?,Title=?,User=?,Password=?,"
-                                "Http=?,Memo=? WHERE ID=?")
-        .bind(entry.CategoryID())
-        .bind(*entry.Title())
-        .bind(*entry.User())
-        .bind(*entry.Password())
-        .bind(*entry.Http())
-        .bind(*entry.Memo())
-        .bind(entry.ID())
-        .execute();
+    Statement update(database_, "UPDATE LM_PASSWORD SET CategoryID=?,Title=?,User=?,Password=?,"
+                                "Http=?,Memo=? WHERE ID=?");
+    return bindCategoryAndTexts(update, entry).bind(entry.ID()).execute();
 }
 
 bool MySQLLite::delPassword(int32_t id) {
