@@ -17,6 +17,10 @@ public:
     template <typename Read>
     const std::vector<Record>& get(const Arguments& arguments, const DataStamp& now, Read read) {
         if (!held_ || !(arguments_ == arguments) || stamp_ != now) {
+            // Let go of the old list first: two lists of 100,000 entries at
+            // once would double the peak memory for nothing.
+            std::vector<Record>().swap(records_);
+            held_ = false;
             records_ = read();
             arguments_ = arguments;
             stamp_ = now;

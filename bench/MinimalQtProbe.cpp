@@ -2,6 +2,8 @@
 // and stops as soon as it is up, timed the same way as the real one. With
 // --text the window shows one line of text, so the floor includes loading
 // the fonts, which every program that shows a word pays once.
+#include "ShownClock.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -15,6 +17,9 @@ int main(int argc, char* argv[]) {
         withText ? std::make_unique<QLabel>("Lockmere") : std::make_unique<QWidget>();
     window->resize(380, 240);
     window->show();
-    QTimer::singleShot(0, &application, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(0, &application, [] {
+        printShownMoment();
+        QCoreApplication::quit();
+    });
     return application.exec();
 }
