@@ -132,12 +132,11 @@ void AppDelegate::saveAction() {
     // A chosen category that the store cannot name (it failed to read, or
     // the row is gone) must not file the entry under ID 0, where no list
     // would ever show it: that is a failed save.
+    const bool categoryKnown = passwordSchema_.CategoryID() > 0;
     bool saved = false;
-    if (passwordSchema_.CategoryID() <= 0) {
-        saved = false;
-    } else if (operation_ == "ADD") {
+    if (categoryKnown && operation_ == "ADD") {
         saved = mySQLLite_->insertPassword(passwordSchema_);
-    } else if (operation_ == "EDIT") {
+    } else if (categoryKnown && operation_ == "EDIT") {
         saved = mySQLLite_->updatePassword(passwordSchema_);
     }
     if (!saved) {

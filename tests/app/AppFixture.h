@@ -2,6 +2,7 @@
 
 #include "AppDelegate.h"
 #include "support/QtPrinters.h"
+#include "support/Records.h"
 #include "support/ScriptedAlerts.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
@@ -65,11 +66,7 @@ protected:
 
     // Adds an account straight through the store; returns its ID.
     int32_t addAccount(const std::string& name, const std::string& password, int32_t isRoot) {
-        UserSchema user;
-        user.setUser(name);
-        user.setPassword(password);
-        user.setIsRoot(isRoot);
-        EXPECT_TRUE(app().mySQLLite()->insertUser(user));
+        EXPECT_TRUE(app().mySQLLite()->insertUser(makeUser(name, password, isRoot)));
         return app().mySQLLite()->login(name, password)->ID();
     }
 

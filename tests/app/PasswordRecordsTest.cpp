@@ -28,15 +28,9 @@ protected:
 
     void addStored(int32_t userID, const char* category, const std::string& title,
                    const std::string& password = "pw") {
-        PasswordSchema entry;
-        entry.setUserID(userID);
-        entry.setCategoryID(app().mySQLLite()->getIDByCategory(std::string(category)));
-        entry.setTitle(title);
-        entry.setUser("");
-        entry.setPassword(password);
-        entry.setHttp("");
-        entry.setMemo("");
-        ASSERT_TRUE(app().mySQLLite()->insertPassword(entry));
+        const int32_t categoryID = app().mySQLLite()->getIDByCategory(std::string(category));
+        ASSERT_TRUE(
+            app().mySQLLite()->insertPassword(makeEntry(userID, categoryID, title, "", password)));
     }
 
     static QImage image(const QIcon& icon) { return icon.pixmap(24, 24).toImage(); }

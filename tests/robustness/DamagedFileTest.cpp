@@ -105,6 +105,18 @@ protected:
         return bytes;
     }
 
+    // A new entry saved in Email is refused with the alert, and what was
+    // typed stays in the editor.
+    void expectANewEntryRefusedKeepingWhatWasTyped() {
+        ui().emailButton->click();
+        ui().addButton->click();
+        fillEntryEditor("New", "me", "pw");
+        ui().saveButton->click();
+        EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
+        EXPECT_EQ(ui().titleField->text(), "New");
+        EXPECT_EQ(ui().pwdField->text(), "pw");
+    }
+
     // Back to no file at all, for the next case of a test.
     void reset() {
         stop();
@@ -159,11 +171,7 @@ TEST_F(DamagedFileTest, ADamagedEntriesPageLeavesTheAccountsUsableAndTheFileAsIt
     visitEveryScreen();
     ui().emailButton->click();
     EXPECT_EQ(rows(ui().passwordTableView), 0);
-    ui().addButton->click();
-    fillEntryEditor("New", "me", "pw");
-    ui().saveButton->click();
-    EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(ui().titleField->text(), "New");
+    expectANewEntryRefusedKeepingWhatWasTyped();
     ui().usersButton->click();
     EXPECT_EQ(columnTexts(ui().userTable, 0), (std::vector<QString>{"root", "alice", "bob"}));
     stop();
@@ -205,13 +213,7 @@ TEST_F(DamagedFileTest, AFileThatMayOnlyBeReadShowsItsEntriesAndRefusesSaves) {
     EXPECT_EQ(rows(ui().passwordTableView), 1); // "entry 0"
     visitEveryScreen();
 
-    ui().emailButton->click();
-    ui().addButton->click();
-    fillEntryEditor("New", "me", "pw");
-    ui().saveButton->click();
-    EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(ui().titleField->text(), "New");
-    EXPECT_EQ(ui().pwdField->text(), "pw");
+    expectANewEntryRefusedKeepingWhatWasTyped();
     stop();
     EXPECT_TRUE(readFile(file()) == database) << "the read-only file was changed";
 }
@@ -257,11 +259,7 @@ TEST_F(DamagedFileTest, TablesOfAnotherProgramAreUsedAsFarAsTheyFit) {
     visitEveryScreen();
     ui().emailButton->click();
     EXPECT_EQ(rows(ui().passwordTableView), 0);
-    ui().addButton->click();
-    fillEntryEditor("New", "me", "pw");
-    ui().saveButton->click();
-    EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(ui().titleField->text(), "New");
+    expectANewEntryRefusedKeepingWhatWasTyped();
     EXPECT_EQ(query("SELECT * FROM LM_PASSWORD"), (Rows{{"1", "foreign"}}));
     // The account screens still work on the program's own table.
     ui().usersButton->click();

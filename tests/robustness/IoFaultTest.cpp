@@ -203,8 +203,7 @@ TEST_F(IoFaultTest, EveryStoreWriteIsTruthfulUnderDiskFaultsAndTheStoreRecovers)
     }
 
     std::cout << "store writes: " << tried << " fault points tried (" << closedByAGlitch
-              << " passing glitches while opening a new file left the store closed)"
-              << std::endl;
+              << " passing glitches while opening a new file left the store closed)" << std::endl;
     EXPECT_GT(tried, 300);
 }
 

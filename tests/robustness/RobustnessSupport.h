@@ -2,6 +2,7 @@
 
 #include "FaultVfs.h"
 #include "MySQLLite.h"
+#include "support/Records.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -160,29 +161,5 @@ private:
     sqlite3* db_ = nullptr;
     std::string error_;
 };
-
-inline UserSchema makeUser(std::string name, std::string password, int32_t isRoot, int32_t id = 0) {
-    UserSchema user;
-    user.setID(id);
-    user.setUser(std::move(name));
-    user.setPassword(std::move(password));
-    user.setIsRoot(isRoot);
-    return user;
-}
-
-inline PasswordSchema makeEntry(int32_t userID, int32_t categoryID, std::string title,
-                                std::string user = "", std::string password = "",
-                                std::string http = "", std::string memo = "", int32_t id = 0) {
-    PasswordSchema entry;
-    entry.setID(id);
-    entry.setUserID(userID);
-    entry.setCategoryID(categoryID);
-    entry.setTitle(std::move(title));
-    entry.setUser(std::move(user));
-    entry.setPassword(std::move(password));
-    entry.setHttp(std::move(http));
-    entry.setMemo(std::move(memo));
-    return entry;
-}
 
 } // namespace robust

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MySQLLite.h"
+#include "support/Records.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -80,25 +81,3 @@ protected:
     std::filesystem::path documents_;
     std::unique_ptr<MySQLLite> store_;
 };
-
-inline UserSchema makeUser(std::string name, std::string password, int32_t isRoot) {
-    UserSchema user;
-    user.setUser(std::move(name));
-    user.setPassword(std::move(password));
-    user.setIsRoot(isRoot);
-    return user;
-}
-
-inline PasswordSchema makeEntry(int32_t userID, int32_t categoryID, std::string title,
-                                std::string user = "", std::string password = "",
-                                std::string http = "", std::string memo = "") {
-    PasswordSchema entry;
-    entry.setUserID(userID);
-    entry.setCategoryID(categoryID);
-    entry.setTitle(std::move(title));
-    entry.setUser(std::move(user));
-    entry.setPassword(std::move(password));
-    entry.setHttp(std::move(http));
-    entry.setMemo(std::move(memo));
-    return entry;
-}
