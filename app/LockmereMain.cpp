@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,7 +32,7 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 
 } // namespace
 
-int runLockmere(int argc, char* argv[], const std::function<void()>& whenStarted) {
+int runLockmere(int argc, char* argv[]) {
     if (!hasDisplay()) {
         std::fprintf(stderr, "lockmere: no graphical display found; start it from a desktop "
                              "session.\n");
@@ -53,9 +52,5 @@ int runLockmere(int argc, char* argv[], const std::function<void()>& whenStarted
     });
     AppDelegate delegate(loginWindow, window, alerts);
     delegate.applicationDidFinishLaunching();
-    if (whenStarted) {
-        // Runs once the event loop has shown the login window.
-        QTimer::singleShot(0, &application, whenStarted);
-    }
     return application.exec();
 }
