@@ -122,11 +122,15 @@ public:
         table()->doItemsLayout();
     }
 
-    // Paints the list's visible rows, as the view does on screen.
+    // Paints the list's visible rows, as the view does on screen: into one
+    // surface that is kept from paint to paint, as a window's backing store
+    // is, so the figure is the painting and not a fresh megabyte each time.
     void paint() {
         QWidget* viewport = table()->viewport();
-        QImage image(viewport->size(), QImage::Format_ARGB32_Premultiplied);
-        viewport->render(&image);
+        if (surface_.size() != viewport->size()) {
+            surface_ = QImage(viewport->size(), QImage::Format_ARGB32_Premultiplied);
+        }
+        viewport->render(&surface_);
     }
 
     int visibleRows() const {
@@ -141,6 +145,7 @@ private:
     LoginWindow login_;
     MainWindow window_;
     std::unique_ptr<AppDelegate> delegate_;
+    QImage surface_;
 };
 
 // The process's peak resident memory. Read from VmHWM, not getrusage():

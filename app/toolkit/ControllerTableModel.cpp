@@ -39,6 +39,17 @@ void ControllerTableModel::reloadData() {
     endResetModel();
 }
 
+// The view makes an index for every cell it paints; the inherited index()
+// would ask the source for the row count each time, and that is a question to
+// the store. The view only asks for rows it was told of at the last reload; a
+// row the source no longer has answers with an empty cell until the next one.
+QModelIndex ControllerTableModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || column < 0 || column >= columnCount()) {
+        return {};
+    }
+    return createIndex(row, column);
+}
+
 int ControllerTableModel::rowCount(const QModelIndex& parent) const {
     // A table has no children below its cells.
     if (parent.isValid() || source_ == nullptr) {
