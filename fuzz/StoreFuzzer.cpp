@@ -153,20 +153,15 @@ struct Model {
     int32_t lastAccountID = 1; // AUTOINCREMENT: never reused
     int32_t lastEntryID = 0;
 
-    std::vector<int32_t> accountIDs() const {
+    template <typename Row> static std::vector<int32_t> idsOf(const std::map<int32_t, Row>& rows) {
         std::vector<int32_t> ids;
-        for (const auto& row : accounts) {
+        for (const auto& row : rows) {
             ids.push_back(row.first);
         }
         return ids;
     }
-    std::vector<int32_t> entryIDs() const {
-        std::vector<int32_t> ids;
-        for (const auto& row : entries) {
-            ids.push_back(row.first);
-        }
-        return ids;
-    }
+    std::vector<int32_t> accountIDs() const { return idsOf(accounts); }
+    std::vector<int32_t> entryIDs() const { return idsOf(entries); }
     bool nameTaken(const std::string& name, int32_t except) const {
         for (const auto& [id, account] : accounts) {
             if (id != except && account.name == name) {
@@ -288,6 +283,23 @@ void resetTables(Fixture& f) {
 
 // --- One input -----------------------------------------------------------
 
+// An entry's owner, category and five texts, in the order the input gives them.
+void readEntry(Input& in, const Model& model, PasswordSchema& entry) {
+    entry.setUserID(in.id(model.accountIDs()));
+    entry.setCategoryID(in.categoryID());
+    entry.setTitle(in.text());
+    entry.setUser(in.text());
+    entry.setPassword(in.text());
+    entry.setHttp(in.text());
+    entry.setMemo(in.text());
+}
+
+// What the model keeps of an entry with every text present.
+Entry rowOf(const PasswordSchema& entry, int32_t owner) {
+    return {owner,         entry.CategoryID(), *entry.Title(), *entry.User(), *entry.Password(),
+            *entry.Http(), *entry.Memo()};
+}
+
 void runOperations(Input& in, MySQLLite& store, Model& model) {
     int steps = 0;
     while (!in.done() && ++steps <= 64) {
@@ -370,39 +382,23 @@ void runOperations(Input& in, MySQLLite& store, Model& model) {
         }
         case 6: { // a new entry
             PasswordSchema entry;
-            entry.setUserID(in.id(model.accountIDs()));
-            entry.setCategoryID(in.categoryID());
-            entry.setTitle(in.text());
-            entry.setUser(in.text());
-            entry.setPassword(in.text());
-            entry.setHttp(in.text());
-            entry.setMemo(in.text());
+            readEntry(in, model, entry);
             const bool valid = hasEveryText(entry);
             expect(store.insertPassword(entry) == valid, "insertPassword: answer");
             if (valid) {
-                model.entries[++model.lastEntryID] = {
-                    entry.UserID(),    entry.CategoryID(), *entry.Title(), *entry.User(),
-                    *entry.Password(), *entry.Http(),      *entry.Memo()};
+                model.entries[++model.lastEntryID] = rowOf(entry, entry.UserID());
             }
             break;
         }
         case 7: { // an entry changed; its owner never
             PasswordSchema entry;
             entry.setID(in.id(model.entryIDs()));
-            entry.setUserID(in.id(model.accountIDs()));
-            entry.setCategoryID(in.categoryID());
-            entry.setTitle(in.text());
-            entry.setUser(in.text());
-            entry.setPassword(in.text());
-            entry.setHttp(in.text());
-            entry.setMemo(in.text());
+            readEntry(in, model, entry);
             const bool valid = hasEveryText(entry);
             expect(store.updatePassword(entry) == valid, "updatePassword: answer");
             const auto target = model.entries.find(entry.ID());
             if (valid && target != model.entries.end()) {
-                target->second = {target->second.userID, entry.CategoryID(), *entry.Title(),
-                                  *entry.User(),         *entry.Password(),  *entry.Http(),
-                                  *entry.Memo()};
+                target->second = rowOf(entry, target->second.userID);
             }
             break;
         }

@@ -17,6 +17,7 @@ from desktop import (
     role,
     screenshot,
     table_cells,
+    table_headers,
     walk,
     wait_for,
     xdotool,
@@ -143,6 +144,16 @@ class Screen:
         return wait_for(lambda: next((node for node in walk(app) if role(node) == "label" and
                                       node.description == description), None),
                         f"the label described as {description!r}")
+
+    def list_box_reads(self, table_name, headers, count_description, count, add, remove):
+        """A list box as a screen reader meets it: the list's headers, the
+        number of rows, and the + and − buttons named and with tool tips."""
+        check_equal(table_headers(self.table(table_name)), headers,
+                    f"the headers of {table_name}")
+        check_equal(self.count_label(count_description).name, count, count_description)
+        for button in (add, remove):
+            check_equal(self.find("push button", button).description, button,
+                        f"the tool tip of {button}")
 
     # Alerts
     def alert(self, message):

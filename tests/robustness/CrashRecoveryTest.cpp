@@ -78,25 +78,30 @@ struct Model {
             in >> value;
             return value;
         };
+        // An entry's category and five texts, in the order both its writes list them.
+        auto readEntry = [&](Entry& entry) {
+            entry.categoryID = number();
+            for (std::string* field :
+                 {&entry.title, &entry.user, &entry.password, &entry.http, &entry.memo}) {
+                *field = text();
+            }
+        };
+        auto readAccount = [&] {
+            Account account;
+            account.name = text();
+            account.password = text();
+            account.isRoot = number();
+            return account;
+        };
         if (kind == "IP") {
             Entry entry;
             entry.userID = number();
-            entry.categoryID = number();
-            entry.title = text();
-            entry.user = text();
-            entry.password = text();
-            entry.http = text();
-            entry.memo = text();
+            readEntry(entry);
             entries[++lastEntryID] = entry;
         } else if (kind == "UP") {
             const int32_t id = number();
             Entry changed;
-            changed.categoryID = number();
-            changed.title = text();
-            changed.user = text();
-            changed.password = text();
-            changed.http = text();
-            changed.memo = text();
+            readEntry(changed);
             if (auto found = entries.find(id); found != entries.end()) {
                 changed.userID = found->second.userID; // an update keeps the owner
                 found->second = changed;
@@ -104,17 +109,10 @@ struct Model {
         } else if (kind == "DP") {
             entries.erase(number());
         } else if (kind == "IU") {
-            Account account;
-            account.name = text();
-            account.password = text();
-            account.isRoot = number();
-            accounts[++lastAccountID] = account;
+            accounts[++lastAccountID] = readAccount();
         } else if (kind == "UU") {
             const int32_t id = number();
-            Account changed;
-            changed.name = text();
-            changed.password = text();
-            changed.isRoot = number();
+            const Account changed = readAccount();
             if (auto found = accounts.find(id); found != accounts.end()) {
                 found->second = changed;
             }

@@ -117,6 +117,16 @@ protected:
         EXPECT_EQ(ui().pwdField->text(), "pw");
     }
 
+    // The program's own tables, then `sql` run on them by another program.
+    // Returns that program's error, "" when all of it ran.
+    std::string anotherProgramWritesToOurTables(const std::string& sql) {
+        {
+            MySQLLite store(documents().string(), nullptr);
+            store.createTables();
+        }
+        return OtherConnection(file()).exec(sql);
+    }
+
     // Back to no file at all, for the next case of a test.
     void reset() {
         stop();
@@ -243,16 +253,10 @@ TEST_F(DamagedFileTest, TablesOfAnotherProgramAreUsedAsFarAsTheyFit) {
     // Accounts and categories as the program makes them, entries of another
     // program with only an ID and a title: root logs in, the lists are empty,
     // and a save is refused with the alert instead of writing half a row.
-    {
-        MySQLLite store(documents().string(), nullptr);
-        store.createTables();
-    }
-    {
-        OtherConnection other(file());
-        ASSERT_EQ("", other.exec("DROP TABLE LM_PASSWORD;"
-                                 "CREATE TABLE LM_PASSWORD(ID INTEGER PRIMARY KEY, Title TEXT);"
-                                 "INSERT INTO LM_PASSWORD VALUES(1, 'foreign');"));
-    }
+    ASSERT_EQ("", anotherProgramWritesToOurTables(
+                      "DROP TABLE LM_PASSWORD;"
+                      "CREATE TABLE LM_PASSWORD(ID INTEGER PRIMARY KEY, Title TEXT);"
+                      "INSERT INTO LM_PASSWORD VALUES(1, 'foreign');"));
     startOnIt();
     logIn("root", "tiwe");
     ASSERT_TRUE(app().loginUser());
@@ -267,27 +271,19 @@ TEST_F(DamagedFileTest, TablesOfAnotherProgramAreUsedAsFarAsTheyFit) {
 }
 
 TEST_F(DamagedFileTest, NullsAndValuesOfTheWrongTypeShowAsTextAndNeverCrash) {
-    {
-        MySQLLite store(documents().string(), nullptr);
-        store.createTables();
-    }
-    {
-        // Written by another program: the columns' types are only affinities.
-        OtherConnection other(file());
-        ASSERT_EQ(
-            "",
-            other.exec(
-                "INSERT INTO LM_USER(User,Password,IsRoot) VALUES(7, x'7069', 'yes');"
-                "INSERT INTO LM_USER(User,Password,IsRoot) VALUES('half', '', 2.5);"
-                "INSERT INTO LM_CATEGORY(Category) VALUES(3.5);"
-                "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) VALUES"
-                "(1, 1, 'nulls', NULL, NULL, NULL, NULL),"
-                "('1', 1, 42, 4.5, x'00ff', 7, x'4d656d6f'),"
-                "(1, '1', x'', '', '', '', ''),"
-                "(1.0, 1, 'real owner', '', '', '', ''),"
-                "(1, 'Email', 'category as text', '', '', '', ''),"
-                "(x'01', 1, 'blob owner', '', '', '', '')"));
-    }
+    // The columns' types are only affinities.
+    ASSERT_EQ("",
+              anotherProgramWritesToOurTables(
+                  "INSERT INTO LM_USER(User,Password,IsRoot) VALUES(7, x'7069', 'yes');"
+                  "INSERT INTO LM_USER(User,Password,IsRoot) VALUES('half', '', 2.5);"
+                  "INSERT INTO LM_CATEGORY(Category) VALUES(3.5);"
+                  "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) VALUES"
+                  "(1, 1, 'nulls', NULL, NULL, NULL, NULL),"
+                  "('1', 1, 42, 4.5, x'00ff', 7, x'4d656d6f'),"
+                  "(1, '1', x'', '', '', '', ''),"
+                  "(1.0, 1, 'real owner', '', '', '', ''),"
+                  "(1, 'Email', 'category as text', '', '', '', ''),"
+                  "(x'01', 1, 'blob owner', '', '', '', '')"));
     startOnIt();
     logIn("7", "pi");                // a number and a blob, compared as the bytes they hold
     EXPECT_FALSE(app().loginUser()); // affinity: 7 is an integer, not the text '7'
@@ -323,20 +319,12 @@ TEST_F(DamagedFileTest, NullsAndValuesOfTheWrongTypeShowAsTextAndNeverCrash) {
 }
 
 TEST_F(DamagedFileTest, AnIDTooLargeForTheRecordsIsNeverTakenForAnother) {
-    {
-        MySQLLite store(documents().string(), nullptr);
-        store.createTables();
-    }
-    {
-        // 2^32 + 1 reads as 1 when cut to 32 bits: the same ID as root and
-        // as root's first entry.
-        OtherConnection other(file());
-        ASSERT_EQ(
-            "",
-            other.exec("INSERT INTO LM_PASSWORD VALUES(1, 1, 1, 'first', '', 'p1', '', '');"
-                       "INSERT INTO LM_PASSWORD VALUES(4294967297, 1, 1, 'big', '', 'p2', '', '');"
-                       "INSERT INTO LM_USER VALUES(4294967297, 'huge', 'h', 1);"));
-    }
+    // 2^32 + 1 reads as 1 when cut to 32 bits: the same ID as root and
+    // as root's first entry.
+    ASSERT_EQ("", anotherProgramWritesToOurTables(
+                      "INSERT INTO LM_PASSWORD VALUES(1, 1, 1, 'first', '', 'p1', '', '');"
+                      "INSERT INTO LM_PASSWORD VALUES(4294967297, 1, 1, 'big', '', 'p2', '', '');"
+                      "INSERT INTO LM_USER VALUES(4294967297, 'huge', 'h', 1);"));
     startOnIt();
     logIn("huge", "h"); // would log in as root's ID
     EXPECT_FALSE(app().loginUser());
