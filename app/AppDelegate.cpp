@@ -4,14 +4,20 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
     : loginWindow_(loginWindow), window_(window), alerts_(alerts),
-      bottomBoxView_(window.ui.bottomBoxView),
-      passwordTableModel_(new ControllerTableModel(window.ui.passwordTableView, this)),
-      userTableModel_(new ControllerTableModel(window.ui.userTable, this)),
-      secretClipboard_(QGuiApplication::clipboard()) {
+      bottomBoxView_(window.ui.bottomBoxView), secretClipboard_(QGuiApplication::clipboard()) {
+    // Only now, with every member in place: attaching a model to its view
+    // asks the data source for rows at once.
+    passwordTableModel_ = new ControllerTableModel(window.ui.passwordTableView, this);
+    userTableModel_ = new ControllerTableModel(window.ui.userTable, this);
+    connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &AppDelegate::rememberChosenEntry);
+    connect(window.ui.userTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AppDelegate::rememberChosenAccount);
     connectActions();
     connectPasswordTools();
 }
@@ -94,6 +100,8 @@ void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) 
 }
 
 bool AppDelegate::confirmDeletion() {
-    return alerts_.runDeleteConfirmation("DelConfirm", "DelInfo", "OK", "Cancel") ==
-           AlertDefaultReturn;
+    const int session = session_;
+    const bool confirmed = alerts_.runDeleteConfirmation("DelConfirm", "DelInfo", "OK", "Cancel") ==
+                           AlertDefaultReturn;
+    return confirmed && session == session_;
 }

@@ -70,6 +70,11 @@ public:
                                       int row) override;
 
     // --- State -------------------------------------------------------------
+    // The two operation modes: the editor opened last was opened for a new
+    // record, or for one read from the store.
+    static inline const QString kAdd = QStringLiteral("ADD");
+    static inline const QString kEdit = QStringLiteral("EDIT");
+
     MySQLLite* mySQLLite() const { return mySQLLite_.get(); }
     const std::optional<UserSchema>& loginUser() const { return loginUser_; }
     void setLoginUser(std::optional<UserSchema> user) { loginUser_ = std::move(user); }
@@ -109,7 +114,16 @@ private:
     void connectActions();
     void connectPasswordTools();
     void initPasswordTools();
-    std::optional<PasswordSchema> selectedEntry();
+    // A row action acts on the record its row showed when the user chose it,
+    // found again by its ID; none when no row is chosen, and, with the
+    // "RecordGone" alert and a fresh list, when that record is gone.
+    void rememberChosenEntry();
+    void rememberChosenAccount();
+    std::optional<PasswordSchema> chosenEntry();
+    std::optional<UserSchema> chosenAccount();
+    void recordGone(ControllerTableModel* model);
+    // Nothing of the logged-out account stays on screen or in the state.
+    void forgetTheSession();
     void showEntryMenu(const QPoint& position);
     void showClipboardCountdown(int secondsLeft);
     void fillCategoryPopup();
@@ -117,7 +131,11 @@ private:
     void openEntry();
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);
+    // True only when the user confirmed and the same session is still open:
+    // a logout while the confirmation was open answers no.
     bool confirmDeletion();
+    bool maySaveAccount() const;
+    bool ownsNoEntries(int32_t accountID);
     // The lists as the screens show them, as fresh as the store.
     const std::vector<PasswordSchema>& currentEntries();
     const std::vector<UserSchema>& allAccounts();
@@ -126,8 +144,10 @@ private:
     MainWindow& window_;
     AlertPresenter& alerts_;
     ContentBox bottomBoxView_;
-    ControllerTableModel* passwordTableModel_;
-    ControllerTableModel* userTableModel_;
+    // Made once the controller is complete: a view asks its model for rows
+    // as soon as it gets it.
+    ControllerTableModel* passwordTableModel_ = nullptr;
+    ControllerTableModel* userTableModel_ = nullptr;
 
     std::unique_ptr<MySQLLite> mySQLLite_;
     std::optional<UserSchema> loginUser_;
@@ -140,6 +160,11 @@ private:
 
     FreshList<PasswordSchema, std::pair<int32_t, OptionalText>> entryList_;
     FreshList<UserSchema, bool> accountList_;
+    std::optional<int32_t> chosenEntryID_;
+    std::optional<int32_t> chosenAccountID_;
+    // Moves at every login and logout, so an action that waited on a modal
+    // alert can tell that the account it acted for has gone.
+    int session_ = 0;
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;

@@ -42,34 +42,20 @@ void AppDelegate::initPasswordTools() {
     ui.pwd1StrengthMeter->setAccessibleName(Localizer::text("Strength"));
 }
 
-// The entry at the selected row of the list as it is now, as the row actions
-// resolve it; none when nothing is selected or the row is gone.
-std::optional<PasswordSchema> AppDelegate::selectedEntry() {
-    const int row = selectedRow(window_.ui.passwordTableView);
-    if (row < 0 || currentTable_ != window_.ui.passwordTableView) {
-        return std::nullopt;
-    }
-    const std::vector<PasswordSchema>& entries = currentEntries();
-    if (row >= static_cast<int>(entries.size())) {
-        return std::nullopt;
-    }
-    return entries[static_cast<size_t>(row)];
-}
-
 void AppDelegate::copyPasswordAction() {
-    if (auto entry = selectedEntry()) {
+    if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->Password()));
     }
 }
 
 void AppDelegate::copyUserAction() {
-    if (auto entry = selectedEntry()) {
+    if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->User()));
     }
 }
 
 void AppDelegate::copyHttpAction() {
-    if (auto entry = selectedEntry()) {
+    if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->Http()));
     }
 }

@@ -1,7 +1,20 @@
 // Logging in and out.
 #include "AppDelegate.h"
 #include "TextConversion.h"
+#include "toolkit/OpenWindows.h"
 #include "toolkit/WindowShaker.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+// Qt takes "[*]" in a window title for the place of its modified mark and
+// drops it; doubled, it shows as typed, so a name is shown exactly.
+QString literalWindowTitle(QString text) {
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+} // namespace
 
 void AppDelegate::userAction() {
     loginWindow_.ui.passwordTextField->setFocus();
@@ -23,26 +36,60 @@ void AppDelegate::loginAction() {
         shakeWindow(&loginWindow_);
         return;
     }
+    ++session_;
     const QString title = toQString(found->User());
     setLoginUser(std::move(found));
     loginWindow_.hide();
-    window_.setWindowTitle(title);
+    window_.setWindowTitle(literalWindowTitle(title));
     window_.show();
     window_.raise();
     window_.activateWindow();
 }
 
 void AppDelegate::logoutAction() {
+    ++session_;
     secretClipboard_.clearNow(); // a copied password does not outlive its session
+    closeDialogsAndMenus();
     window_.hide();
     setCurrentCategory(std::nullopt);
     setLoginUser(std::nullopt);
+    forgetTheSession();
     loginWindow_.ui.userTextField->setText(QString());
     loginWindow_.ui.userTextField->setFocus();
     loginWindow_.ui.passwordTextField->setText(QString());
     loginWindow_.show();
     loginWindow_.raise();
     loginWindow_.activateWindow();
+}
+
+// The next account starts from a main window that shows nothing of this
+// one: no editor, no list, no field text (setText also drops the undo
+// history, which would give the text back), no record held for a save.
+void AppDelegate::forgetTheSession() {
+    const Ui::MainWindow& ui = window_.ui;
+    for (QLineEdit* field :
+         {ui.titleField, ui.userField, ui.pwdField, ui.httpField, ui.user1Field, ui.pwd1Field}) {
+        field->setText(QString());
+    }
+    ui.memoField->setPlainText(QString());
+    ui.categoryPopupButton->clear();
+    ui.isRootCheckBox->setChecked(false);
+    setOperation(QString());
+    setPasswordSchema(PasswordSchema());
+    setUserSchema(UserSchema());
+
+    setCurrentTable(nullptr);
+    setLastBox(nullptr);
+    bottomBoxView_.setContentView(nullptr);
+    entryList_.forget();
+    accountList_.forget();
+    chosenEntryID_.reset();
+    chosenAccountID_.reset();
+    passwordTableModel_->reloadData();
+    userTableModel_->reloadData();
+    ui.countLabel->setNum(0);
+    ui.userCountLabel->setNum(0);
+    window_.setWindowTitle(QGuiApplication::applicationName());
 }
 
 void AppDelegate::shakeWindow(QWidget* window) {

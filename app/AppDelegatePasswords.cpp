@@ -84,7 +84,7 @@ void AppDelegate::fillCategoryPopup() {
 
 void AppDelegate::addPasswordRecord() {
     const Ui::MainWindow& ui = window_.ui;
-    setOperation("ADD");
+    setOperation(kAdd);
     setPasswordSchema(PasswordSchema());
     fillCategoryPopup();
     for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
@@ -116,11 +116,21 @@ bool AppDelegate::verify() {
 }
 
 void AppDelegate::saveAction() {
+    // Checked again now, not only when the editor opened: an entry is saved
+    // only by the account it belongs to, and a new one belongs to the
+    // account that saves it.
+    const bool mayWrite =
+        loginUser_ && (operation_ == kAdd ||
+                       (operation_ == kEdit && passwordSchema_.UserID() == loginUser_->ID()));
+    if (!mayWrite) {
+        showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
+        return;
+    }
     if (!verify()) {
         return;
     }
     const Ui::MainWindow& ui = window_.ui;
-    passwordSchema_.setUserID(loginUser_ ? loginUser_->ID() : 0);
+    passwordSchema_.setUserID(loginUser_->ID());
     passwordSchema_.setCategoryID(
         mySQLLite_->getIDByCategory(toText(ui.categoryPopupButton->currentText())));
     passwordSchema_.setTitle(toText(ui.titleField->text()));
@@ -133,11 +143,13 @@ void AppDelegate::saveAction() {
     // the row is gone) must not file the entry under ID 0, where no list
     // would ever show it: that is a failed save.
     const bool categoryKnown = passwordSchema_.CategoryID() > 0;
+    // An update that finds no row (another copy deleted the entry meanwhile)
+    // saved nothing: the editor stays open with everything typed.
     bool saved = false;
-    if (categoryKnown && operation_ == "ADD") {
+    if (categoryKnown && operation_ == kAdd) {
         saved = mySQLLite_->insertPassword(passwordSchema_);
-    } else if (categoryKnown && operation_ == "EDIT") {
-        saved = mySQLLite_->updatePassword(passwordSchema_);
+    } else if (categoryKnown && operation_ == kEdit) {
+        saved = mySQLLite_->updatePassword(passwordSchema_) == WriteResult::Done;
     }
     if (!saved) {
         showAlert("SaveFailAlert", "SaveFailAlertInfo");
@@ -173,23 +185,18 @@ void AppDelegate::clickTableAction() {
 
 void AppDelegate::openEntry() {
     const Ui::MainWindow& ui = window_.ui;
-    const int row = selectedRow(ui.passwordTableView);
-    if (row < 0) {
+    const std::optional<PasswordSchema> entry = chosenEntry();
+    if (!entry) {
         return;
     }
-    const std::vector<PasswordSchema>& entries = currentEntries();
-    if (row >= static_cast<int>(entries.size())) {
-        return; // the list changed since the table last asked: open nothing
-    }
-    const PasswordSchema entry = entries[static_cast<size_t>(row)];
     fillCategoryPopup();
-    ui.titleField->setText(toQString(entry.Title()));
-    ui.userField->setText(toQString(entry.User()));
-    ui.pwdField->setText(toQString(entry.Password()));
-    ui.httpField->setText(toQString(entry.Http()));
-    ui.memoField->setPlainText(toQString(entry.Memo()));
-    setOperation("EDIT");
-    setPasswordSchema(entry);
+    ui.titleField->setText(toQString(entry->Title()));
+    ui.userField->setText(toQString(entry->User()));
+    ui.pwdField->setText(toQString(entry->Password()));
+    ui.httpField->setText(toQString(entry->Http()));
+    ui.memoField->setPlainText(toQString(entry->Memo()));
+    setOperation(kEdit);
+    setPasswordSchema(*entry);
     bottomBoxView_.setContentView(ui.createPasswordBox);
     // The list that had the focus is hidden now; without this the focus
     // would wander to the sidebar and Escape would not reach the editor.
@@ -197,21 +204,22 @@ void AppDelegate::openEntry() {
 }
 
 void AppDelegate::removePasswordRecord() {
-    QTableView* table = window_.ui.passwordTableView;
-    if (selectedRow(table) < 0) {
+    if (selectedRow(window_.ui.passwordTableView) < 0 || !confirmDeletion()) {
         return;
     }
-    if (!confirmDeletion()) {
+    const std::optional<PasswordSchema> entry = chosenEntry();
+    if (!entry) {
         return;
     }
-    // The row is read again now that the alert is closed.
-    const int row = selectedRow(table);
-    const std::vector<PasswordSchema>& entries = currentEntries();
-    if (row < 0 || row >= static_cast<int>(entries.size())) {
-        return;
-    }
-    const int32_t id = entries[static_cast<size_t>(row)].ID();
-    if (mySQLLite_->delPassword(id)) {
+    switch (mySQLLite_->delPassword(entry->ID())) {
+    case WriteResult::Done:
         passwordTableModel_->reloadData();
+        break;
+    case WriteResult::NoRow: // deleted by another copy while the confirmation was open
+        recordGone(passwordTableModel_);
+        break;
+    case WriteResult::Failed:
+        showAlert("DeleteFailAlert", "DeleteFailAlertInfo");
+        break;
     }
 }

@@ -41,7 +41,7 @@ void AppDelegate::addUserRecord() {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
     }
-    setOperation("ADD");
+    setOperation(kAdd);
     setUserSchema(UserSchema());
     ui.user1Field->setText(QString());
     ui.pwd1Field->setText(QString());
@@ -68,7 +68,28 @@ bool AppDelegate::userVerify() {
     return true;
 }
 
+// The rights table, applied at the moment of saving to the account logged in
+// now: adding takes an administrator, editing takes the right to open that
+// account, and a changed administrator flag takes the account named "root".
+bool AppDelegate::maySaveAccount() const {
+    const bool makesAdministrator = window_.ui.isRootCheckBox->isChecked();
+    if (operation_ == kAdd) {
+        return isAdministrator(loginUser_) &&
+               (!makesAdministrator || mayChangeAdministratorFlag(loginUser_, userSchema_));
+    }
+    if (operation_ == kEdit) {
+        const bool flagChanged = makesAdministrator != (userSchema_.IsRoot() == 1);
+        return mayOpenAccount(loginUser_, userSchema_) &&
+               (!flagChanged || mayChangeAdministratorFlag(loginUser_, userSchema_));
+    }
+    return false;
+}
+
 void AppDelegate::userSaveAction() {
+    if (!maySaveAccount()) {
+        showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
+        return;
+    }
     if (!userVerify()) {
         return;
     }
@@ -77,11 +98,12 @@ void AppDelegate::userSaveAction() {
     userSchema_.setPassword(toText(ui.pwd1Field->text()));
     userSchema_.setIsRoot(ui.isRootCheckBox->isChecked() ? 1 : 0);
 
+    // An update that finds no row (the account was deleted meanwhile) saved nothing.
     bool saved = false;
-    if (operation_ == "ADD") {
+    if (operation_ == kAdd) {
         saved = mySQLLite_->insertUser(userSchema_);
-    } else if (operation_ == "EDIT") {
-        saved = mySQLLite_->updateUser(userSchema_);
+    } else if (operation_ == kEdit) {
+        saved = mySQLLite_->updateUser(userSchema_) == WriteResult::Done;
     }
     if (!saved) {
         showAlert("SaveFailAlert", "SaveFailAlertInfo");
@@ -97,61 +119,72 @@ void AppDelegate::userCancelAction() {
 
 void AppDelegate::openAccount() {
     const Ui::MainWindow& ui = window_.ui;
-    const int row = selectedRow(ui.userTable);
-    if (row < 0) {
+    const std::optional<UserSchema> account = chosenAccount();
+    if (!account) {
         return;
     }
-    const std::vector<UserSchema>& accounts = allAccounts();
-    if (row >= static_cast<int>(accounts.size())) {
-        return; // the list changed since the table last asked: open nothing
-    }
-    const UserSchema account = accounts[static_cast<size_t>(row)];
-    if (!mayOpenAccount(loginUser_, account)) {
+    if (!mayOpenAccount(loginUser_, *account)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
     }
-    ui.user1Field->setText(toQString(account.User()));
-    ui.pwd1Field->setText(toQString(account.Password()));
+    ui.user1Field->setText(toQString(account->User()));
+    ui.pwd1Field->setText(toQString(account->Password()));
     // Only 1 is an administrator; any other stored value shows unchecked.
-    ui.isRootCheckBox->setChecked(account.IsRoot() == 1);
-    ui.isRootCheckBox->setEnabled(mayChangeAdministratorFlag(loginUser_, account));
-    setOperation("EDIT");
-    setUserSchema(account);
+    ui.isRootCheckBox->setChecked(account->IsRoot() == 1);
+    ui.isRootCheckBox->setEnabled(mayChangeAdministratorFlag(loginUser_, *account));
+    setOperation(kEdit);
+    setUserSchema(*account);
     bottomBoxView_.setContentView(ui.createUserBox);
     ui.user1Field->setFocus(); // as for entries: the hidden list keeps no focus
 }
 
 void AppDelegate::removeUserRecord() {
-    QTableView* table = window_.ui.userTable;
-    if (selectedRow(table) < 0) {
+    if (selectedRow(window_.ui.userTable) < 0) {
         return;
     }
     if (!isAdministrator(loginUser_)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
     }
-    const int row = selectedRow(table);
-    const std::vector<UserSchema>& accounts = allAccounts();
-    if (row >= static_cast<int>(accounts.size())) {
-        return; // the list changed since the table last asked: refuse silently
+    const std::optional<UserSchema> account = chosenAccount();
+    if (!account) {
+        return;
     }
-    const UserSchema account = accounts[static_cast<size_t>(row)];
-    if (isNamedRoot(account)) {
+    if (isNamedRoot(*account)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
     }
-    if (account.ID() == loginUser_->ID()) {
+    if (account->ID() == loginUser_->ID()) {
         showAlert("DelUserAlert", "CannotDelLoginUser");
         return;
     }
-    if (mySQLLite_->hasData(account.ID())) {
-        showAlert("DelUserAlert", "UserHasData");
+    if (!ownsNoEntries(account->ID()) || !confirmDeletion()) {
         return;
     }
-    if (!confirmDeletion()) {
-        return;
-    }
-    if (mySQLLite_->delUser(account.ID())) {
+    switch (mySQLLite_->delUser(account->ID())) {
+    case WriteResult::Done:
         userTableModel_->reloadData();
+        break;
+    case WriteResult::NoRow:
+        // Another copy deleted the account, or gave it an entry, while the
+        // confirmation was open.
+        if (ownsNoEntries(account->ID())) {
+            recordGone(userTableModel_);
+        }
+        break;
+    case WriteResult::Failed:
+        showAlert("DeleteFailAlert", "DeleteFailAlertInfo");
+        break;
     }
+}
+
+// True when the account owns no entry; otherwise says why it cannot be
+// deleted: it owns entries, or they could not be read.
+bool AppDelegate::ownsNoEntries(int32_t accountID) {
+    const std::optional<bool> owns = mySQLLite_->hasData(accountID);
+    if (owns == false) {
+        return true;
+    }
+    showAlert("DelUserAlert", owns ? "UserHasData" : "UserDataUnknown");
+    return false;
 }

@@ -29,6 +29,16 @@ public:
         return records_;
     }
 
+    // The list the last answer came from, without asking the store: what the
+    // view shows now. Empty before the first question and after forget().
+    const std::vector<Record>& held() const { return records_; }
+
+    // Lets go of the list, so that nothing of it outlives a session.
+    void forget() {
+        std::vector<Record>().swap(records_);
+        held_ = false;
+    }
+
 private:
     std::vector<Record> records_;
     Arguments arguments_{};

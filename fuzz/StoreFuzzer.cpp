@@ -147,6 +147,14 @@ struct Entry {
     std::string title, user, password, http, memo;
 };
 
+// What a change should answer: refused, ran on no row, or done.
+WriteResult answer(bool accepted, bool rowThere) {
+    if (!accepted) {
+        return WriteResult::Failed;
+    }
+    return rowThere ? WriteResult::Done : WriteResult::NoRow;
+}
+
 struct Model {
     std::map<int32_t, Account> accounts{{1, {"root", "tiwe", 1}}};
     std::map<int32_t, Entry> entries;
@@ -165,6 +173,14 @@ struct Model {
     bool nameTaken(const std::string& name, int32_t except) const {
         for (const auto& [id, account] : accounts) {
             if (id != except && account.name == name) {
+                return true;
+            }
+        }
+        return false;
+    }
+    bool owns(int32_t accountID) const {
+        for (const auto& row : entries) {
+            if (row.second.userID == accountID) {
                 return true;
             }
         }
@@ -327,20 +343,24 @@ void runOperations(Input& in, MySQLLite& store, Model& model) {
             user.setPassword(in.text());
             user.setIsRoot(in.flag());
             const auto target = model.accounts.find(user.ID());
+            const bool found = target != model.accounts.end();
             bool valid = user.User() && user.Password();
-            if (valid && target != model.accounts.end()) {
+            if (valid && found) {
                 valid = !model.nameTaken(*user.User(), user.ID());
                 if (valid) {
                     target->second = {*user.User(), *user.Password(), user.IsRoot()};
                 }
             }
-            expect(store.updateUser(user) == valid, "updateUser: answer");
+            expect(store.updateUser(user) == answer(valid, found), "updateUser: answer");
             break;
         }
-        case 2: { // an account deleted; its entries stay
+        case 2: { // an account deleted, only while it owns no entry
             const int32_t id = in.id(model.accountIDs());
-            expect(store.delUser(id), "delUser: answer");
-            model.accounts.erase(id);
+            const bool deletable = model.accounts.count(id) != 0 && !model.owns(id);
+            expect(store.delUser(id) == answer(true, deletable), "delUser: answer");
+            if (deletable) {
+                model.accounts.erase(id);
+            }
             break;
         }
         case 3: { // a login, with real credentials or typed texts
@@ -373,11 +393,7 @@ void runOperations(Input& in, MySQLLite& store, Model& model) {
             break;
         case 5: { // does an account own entries
             const int32_t id = in.id(model.accountIDs());
-            bool owns = false;
-            for (const auto& row : model.entries) {
-                owns = owns || row.second.userID == id;
-            }
-            expect(store.hasData(id) == owns, "hasData");
+            expect(store.hasData(id) == model.owns(id), "hasData");
             break;
         }
         case 6: { // a new entry
@@ -395,8 +411,9 @@ void runOperations(Input& in, MySQLLite& store, Model& model) {
             entry.setID(in.id(model.entryIDs()));
             readEntry(in, model, entry);
             const bool valid = hasEveryText(entry);
-            expect(store.updatePassword(entry) == valid, "updatePassword: answer");
             const auto target = model.entries.find(entry.ID());
+            expect(store.updatePassword(entry) == answer(valid, target != model.entries.end()),
+                   "updatePassword: answer");
             if (valid && target != model.entries.end()) {
                 target->second = rowOf(entry, target->second.userID);
             }
@@ -404,7 +421,8 @@ void runOperations(Input& in, MySQLLite& store, Model& model) {
         }
         case 8: { // an entry deleted
             const int32_t id = in.id(model.entryIDs());
-            expect(store.delPassword(id), "delPassword: answer");
+            expect(store.delPassword(id) == answer(true, model.entries.count(id) != 0),
+                   "delPassword: answer");
             model.entries.erase(id);
             break;
         }

@@ -144,6 +144,13 @@ bool MySQLLite::run(const char* sql) {
     return Statement(database_, sql).execute();
 }
 
+WriteResult MySQLLite::write(Statement& statement) {
+    if (!statement.execute()) {
+        return WriteResult::Failed;
+    }
+    return sqlite3_changes(database_) > 0 ? WriteResult::Done : WriteResult::NoRow;
+}
+
 void MySQLLite::createUserTable() {
     if (run(kCreateUserTable) && run(kCreateUserIndex)) {
         run(kSeedAdministrator); // refused on every start but the first: ignored
@@ -169,7 +176,9 @@ void MySQLLite::createPasswordTable() {
 
 std::vector<CategorySchema> MySQLLite::getCategories() {
     std::vector<CategorySchema> categories;
-    Statement query(database_, "SELECT * FROM LM_CATEGORY ORDER BY ID");
+    // Rows whose IDs do not fit a record are left out, as in every list.
+    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE ID BETWEEN -2147483648 AND "
+                               "2147483647 ORDER BY ID");
     while (query.nextRow()) {
         CategorySchema category;
         category.setID(query.columnInt(0));
@@ -183,7 +192,8 @@ int32_t MySQLLite::getIDByCategory(const OptionalText& name) {
     if (!name) {
         return 0;
     }
-    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=?");
+    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=? AND ID BETWEEN "
+                               "-2147483648 AND 2147483647");
     query.bind(*name);
     int32_t id = 0;
     while (query.nextRow()) {

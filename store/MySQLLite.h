@@ -4,6 +4,7 @@
 #include "DataStamp.h"
 #include "PasswordSchema.h"
 #include "UserSchema.h"
+#include "WriteResult.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 struct sqlite3;
+class Statement;
 
 // The record store: the one class that touches the database file
 // "Lockmere.sqlite3". It never raises, shows or logs anything; every failure
@@ -63,12 +65,15 @@ public:
     // Refused (false, nothing written) when a text field is absent, when the
     // name is taken, or when the database cannot be written.
     bool insertUser(const UserSchema& user);
-    // True also when no account has the record's ID (nothing changes then).
-    bool updateUser(const UserSchema& user);
-    // Only the account goes; its entries stay. True also for an unknown ID.
-    bool delUser(int32_t id);
-    // Whether at least one entry belongs to this account.
-    bool hasData(int32_t id);
+    // NoRow when no account has the record's ID (nothing changes then).
+    WriteResult updateUser(const UserSchema& user);
+    // Deletes the account only while it owns no entry, in one statement, so an
+    // entry that another program adds meanwhile never loses its owner: NoRow
+    // when the account is gone or owns entries now.
+    WriteResult delUser(int32_t id);
+    // Whether at least one entry belongs to this account; none when the store
+    // cannot tell (a failed read must never pass for "no entries").
+    std::optional<bool> hasData(int32_t id);
 
     // --- Password entries -----------------------------------------------
     // One account's entries in the named category, ordered by Title, then
@@ -77,9 +82,9 @@ public:
     std::optional<PasswordSchema> getPassword(int32_t id);
     // Refused (false, nothing written) when a text field is absent.
     bool insertPassword(const PasswordSchema& entry);
-    // Never changes the owner. True also when no entry has the record's ID.
-    bool updatePassword(const PasswordSchema& entry);
-    bool delPassword(int32_t id);
+    // Never changes the owner. NoRow when no entry has the record's ID.
+    WriteResult updatePassword(const PasswordSchema& entry);
+    WriteResult delPassword(int32_t id);
 
     // --- Changes -----------------------------------------------------------
     // Where the database stands now; see DataStamp.
@@ -87,6 +92,7 @@ public:
 
 private:
     bool run(const char* sql);
+    WriteResult write(Statement& statement);
     void createSchema();
 
     std::string documentsDirectory_;

@@ -74,16 +74,19 @@ bool MySQLLite::insertPassword(const PasswordSchema& entry) {
     return bindCategoryAndTexts(insert, entry).execute();
 }
 
-bool MySQLLite::updatePassword(const PasswordSchema& entry) {
+WriteResult MySQLLite::updatePassword(const PasswordSchema& entry) {
     if (!hasEveryText(entry)) {
-        return false;
+        return WriteResult::Failed;
     }
     // UserID is not written: an update never hands an entry to another account.
     Statement update(database_, "UPDATE LM_PASSWORD SET CategoryID=?,Title=?,User=?,Password=?,"
                                 "Http=?,Memo=? WHERE ID=?");
-    return bindCategoryAndTexts(update, entry).bind(entry.ID()).execute();
+    bindCategoryAndTexts(update, entry).bind(entry.ID());
+    return write(update);
 }
 
-bool MySQLLite::delPassword(int32_t id) {
-    return Statement(database_, "DELETE FROM LM_PASSWORD WHERE ID=?").bind(id).execute();
+WriteResult MySQLLite::delPassword(int32_t id) {
+    Statement remove(database_, "DELETE FROM LM_PASSWORD WHERE ID=?");
+    remove.bind(id);
+    return write(remove);
 }

@@ -60,24 +60,30 @@ bool MySQLLite::insertUser(const UserSchema& user) {
         .execute();
 }
 
-bool MySQLLite::updateUser(const UserSchema& user) {
+WriteResult MySQLLite::updateUser(const UserSchema& user) {
     if (!hasEveryText(user)) {
-        return false;
+        return WriteResult::Failed;
     }
-    return Statement(database_, "UPDATE LM_USER SET User=?,Password=?,IsRoot=? WHERE ID=?")
-        .bind(*user.User())
-        .bind(*user.Password())
-        .bind(user.IsRoot())
-        .bind(user.ID())
-        .execute();
+    Statement update(database_, "UPDATE LM_USER SET User=?,Password=?,IsRoot=? WHERE ID=?");
+    update.bind(*user.User()).bind(*user.Password()).bind(user.IsRoot()).bind(user.ID());
+    return write(update);
 }
 
-bool MySQLLite::delUser(int32_t id) {
-    return Statement(database_, "DELETE FROM LM_USER WHERE ID=?").bind(id).execute();
+WriteResult MySQLLite::delUser(int32_t id) {
+    // The ownership test and the deletion are one statement: an entry that
+    // another program adds between an earlier hasData() and this keeps the
+    // account it belongs to.
+    Statement remove(database_, "DELETE FROM LM_USER WHERE ID=? AND NOT EXISTS "
+                                "(SELECT 1 FROM LM_PASSWORD WHERE UserID=?)");
+    remove.bind(id).bind(id);
+    return write(remove);
 }
 
-bool MySQLLite::hasData(int32_t id) {
-    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=?");
+std::optional<bool> MySQLLite::hasData(int32_t id) {
+    Statement query(database_, "SELECT EXISTS(SELECT 1 FROM LM_PASSWORD WHERE UserID=?)");
     query.bind(id);
-    return query.nextRow();
+    if (!query.nextRow()) {
+        return std::nullopt; // not prepared, or the read failed: no answer
+    }
+    return query.columnInt(0) != 0;
 }

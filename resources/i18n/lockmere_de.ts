@@ -251,5 +251,25 @@
         <source>Account</source>
         <translation>Konto</translation>
     </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Dieser Eintrag ist nicht mehr vorhanden</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Eine andere Lockmere-Instanz hat die Liste inzwischen geändert. Die Liste wurde neu gelesen; nichts wurde verändert.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Löschen nicht möglich</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>Die Datenbank hat das Löschen abgelehnt. Nichts wurde gelöscht; bitte später erneut versuchen.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere konnte nicht lesen, ob dieses Konto Einträge besitzt; es wurde daher nicht gelöscht.</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,25 @@
         <source>Account</source>
         <translation>Account</translation>
     </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>This record is no longer there</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Could not delete</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>The database refused the deletion. Nothing was deleted; try again later.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere could not read whether this account owns entries, so it was not deleted.</translation>
+    </message>
 </context>
 </TS>

@@ -72,13 +72,14 @@ TEST_F(ListFreshnessTest, EditsDeletesAndCategoryChangesShowAtOnce) {
 TEST_F(ListFreshnessTest, RowActionsActOnTheDataAsItIsNow) {
     EXPECT_EQ(rows(ui().passwordTableView), 3);
     selectRow(ui().passwordTableView, 1);
-    // Another program removes the first row after the table last asked: row 1
-    // now names "charlie", and that is what the actions take.
+    // Another program removes the first row after the user chose "bravo":
+    // row 1 now names "charlie", but the actions take the entry the row showed.
     execAsAnotherProgram("DELETE FROM LM_PASSWORD WHERE Title='alpha'");
     QTest::keyClick(ui().passwordTableView, Qt::Key_Return);
-    EXPECT_EQ(ui().titleField->text(), "charlie");
+    EXPECT_EQ(ui().titleField->text(), "bravo");
     ui().cancelButton->click();
 
+    selectRow(ui().passwordTableView, 0);
     selectRow(ui().passwordTableView, 1);
     alerts_.answerNextConfirmation(AlertDefaultReturn);
     ui().removeButton->click();

@@ -95,17 +95,17 @@ TEST_F(AppFixture, LoginShowsTheMainWindowAndLogoutComesBackToAnEmptyLoginWindow
     EXPECT_EQ(loginUi().userTextField->text(), "");
     EXPECT_EQ(loginUi().passwordTextField->text(), "");
     EXPECT_EQ(loginWindow_->focusWidget(), loginUi().userTextField);
-    // What logout leaves alone: the title, the box on show, the current list.
-    EXPECT_EQ(window_->windowTitle(), "root");
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
-    EXPECT_EQ(app().currentTable(), ui().passwordTableView);
+    // Nothing of the account stays: not its name, not its list.
+    EXPECT_EQ(window_->windowTitle(), QGuiApplication::applicationName());
+    EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
+    EXPECT_EQ(app().currentTable(), nullptr);
 
-    // A second login, as another account, finds the same box on show.
+    // A second login, as another account, starts from an empty content area.
     addAccount("anna", "pw", 0);
     logIn("anna", "pw");
     EXPECT_EQ(window_->windowTitle(), "anna");
     EXPECT_EQ(app().loginUser()->User(), "anna");
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
     EXPECT_FALSE(app().currentCategory());
 }
 

@@ -8,6 +8,7 @@
 // connection against a model built from the reported writes only.
 #include "RobustnessSupport.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -117,7 +118,12 @@ struct Model {
                 found->second = changed;
             }
         } else if (kind == "DU") {
-            accounts.erase(number());
+            // An account that owns entries is kept.
+            const int32_t id = number();
+            if (std::none_of(entries.begin(), entries.end(),
+                             [id](const auto& entry) { return entry.second.userID == id; })) {
+                accounts.erase(id);
+            }
         } else {
             ADD_FAILURE() << "unknown write " << operation;
         }

@@ -177,13 +177,13 @@ private:
         say("B UP " + std::to_string(entry.ID()) + " " + std::to_string(entry.CategoryID()) + " " +
             hex(*entry.Title()) + " " + hex(*entry.User()) + " " + hex(*entry.Password()) + " " +
             hex(*entry.Http()) + " " + hex(*entry.Memo()));
-        acknowledge(store_.updatePassword(entry));
+        acknowledge(store_.updatePassword(entry) != WriteResult::Failed);
     }
     void deleteEntry() {
         const size_t index = static_cast<size_t>(pick(static_cast<int>(entries_.size())));
         const int32_t id = entries_[index];
         say("B DP " + std::to_string(id));
-        acknowledge(store_.delPassword(id));
+        acknowledge(store_.delPassword(id) != WriteResult::Failed);
         entries_.erase(entries_.begin() + static_cast<long>(index));
     }
     void insertAccount() {
@@ -204,14 +204,17 @@ private:
         user.setIsRoot(pick(2));
         say("B UU " + std::to_string(user.ID()) + " " + hex(*user.User()) + " " +
             hex(*user.Password()) + " " + std::to_string(user.IsRoot()));
-        acknowledge(store_.updateUser(user));
+        acknowledge(store_.updateUser(user) != WriteResult::Failed);
     }
     void deleteAccount() {
         const size_t index = someAccountButRoot();
         const int32_t id = users_[index];
         say("B DU " + std::to_string(id));
-        acknowledge(store_.delUser(id));
-        users_.erase(users_.begin() + static_cast<long>(index));
+        const WriteResult result = store_.delUser(id);
+        acknowledge(result != WriteResult::Failed);
+        if (result == WriteResult::Done) { // an account that owns entries stays
+            users_.erase(users_.begin() + static_cast<long>(index));
+        }
     }
 
     MySQLLite& store_;

@@ -57,12 +57,13 @@ protected:
     void SetUp() override { faultvfs::install(); }
     void TearDown() override { faultvfs::disarm(); }
 
-    // A file with two accounts and a few entries, one with a memo long enough
-    // to need overflow pages, so that writes touch several pages.
+    // A file with three accounts (one owning nothing) and a few entries, one with a memo long
+    // enough to need overflow pages, so that writes touch several pages.
     void makeTemplate(const std::filesystem::path& documents) {
         MySQLLite store(documents.string(), nullptr);
         store.createTables();
         ASSERT_TRUE(store.insertUser(makeUser("alice", "secret", 0)));
+        ASSERT_TRUE(store.insertUser(makeUser("bob", "empty-handed", 0)));
         ASSERT_TRUE(store.insertPassword(
             makeEntry(1, 1, "Mail", "root@x", "pw1", "", std::string(9000, 'm'))));
         ASSERT_TRUE(store.insertPassword(makeEntry(2, 2, "Web", "alice", "pw2", "https://x")));
@@ -84,15 +85,18 @@ std::vector<StoreWrite> storeWrites() {
          }},
         {"updatePassword",
          [](MySQLLite& store) {
-             return store.updatePassword(
-                 makeEntry(2, 5, "Changed", "u", "p", "h", std::string(12000, 'c'), /*id=*/1));
+             return store.updatePassword(makeEntry(2, 5, "Changed", "u", "p", "h",
+                                                   std::string(12000, 'c'), /*id=*/1)) ==
+                    WriteResult::Done;
          }},
-        {"delPassword", [](MySQLLite& store) { return store.delPassword(1); }},
+        {"delPassword", [](MySQLLite& store) { return store.delPassword(1) == WriteResult::Done; }},
         {"insertUser",
          [](MySQLLite& store) { return store.insertUser(makeUser("carol", "pw", 0)); }},
         {"updateUser",
-         [](MySQLLite& store) { return store.updateUser(makeUser("alice2", "pw2", 1, /*id=*/2)); }},
-        {"delUser", [](MySQLLite& store) { return store.delUser(2); }},
+         [](MySQLLite& store) {
+             return store.updateUser(makeUser("alice2", "pw2", 1, /*id=*/2)) == WriteResult::Done;
+         }},
+        {"delUser", [](MySQLLite& store) { return store.delUser(3) == WriteResult::Done; }},
     };
 }
 
@@ -205,6 +209,28 @@ TEST_F(IoFaultTest, EveryStoreWriteIsTruthfulUnderDiskFaultsAndTheStoreRecovers)
     std::cout << "store writes: " << tried << " fault points tried (" << closedByAGlitch
               << " passing glitches while opening a new file left the store closed)" << std::endl;
     EXPECT_GT(tried, 300);
+}
+
+// Whether an account owns entries decides whether it may be deleted: a read
+// that fails must answer "unknown", never "owns nothing".
+TEST_F(IoFaultTest, AFailedReadNeverSaysAnAccountOwnsNothing) {
+    TempFolder folder(memoryFolder());
+    makeTemplate(folder.path());
+    int unknown = 0;
+    for (const Fault& kind : {Fault{Kind::Read, 1, false}, Fault{Kind::Read, 1, true}}) {
+        everyFaultPoint(kind, [&](const Fault& fault) {
+            SCOPED_TRACE(faultvfs::describe(fault));
+            MySQLLite store(folder.path().string(), nullptr); // a cold page cache
+            faultvfs::arm(fault);
+            const std::optional<bool> aliceOwns = store.hasData(2);
+            const std::optional<bool> bobOwns = store.hasData(3);
+            faultvfs::disarm();
+            EXPECT_NE(aliceOwns, std::optional<bool>(false));
+            EXPECT_NE(bobOwns, std::optional<bool>(true));
+            unknown += !aliceOwns.has_value();
+        });
+    }
+    EXPECT_GT(unknown, 0) << "no read fault reached the question";
 }
 
 // The entry editor's Save, with the disk failing at each call the save makes:

@@ -159,17 +159,17 @@ TEST_F(SecondCopyTest, TwoStoresOnOneFileSeeEachOthersWritesAtTheirNextRead) {
     // Each edits what the other wrote.
     PasswordSchema entry = first.getPasswords(1, "Email")[0];
     entry.setTitle("edited by the first");
-    ASSERT_TRUE(first.updatePassword(entry));
+    ASSERT_EQ(first.updatePassword(entry), WriteResult::Done);
     EXPECT_EQ(second.getPassword(entry.ID())->Title(), "edited by the first");
-    ASSERT_TRUE(second.updateUser(makeUser("bobby", "pw", 0, 2)));
+    ASSERT_EQ(second.updateUser(makeUser("bobby", "pw", 0, 2)), WriteResult::Done);
     EXPECT_FALSE(first.login("bob", "pw"));
     EXPECT_TRUE(first.login("bobby", "pw"));
 
     // A name the other copy took meanwhile is refused, not doubled.
     EXPECT_FALSE(first.insertUser(makeUser("bobby", "other", 1)));
-    ASSERT_TRUE(first.delPassword(entry.ID()));
+    ASSERT_EQ(first.delPassword(entry.ID()), WriteResult::Done);
     EXPECT_FALSE(second.getPassword(entry.ID()));
-    EXPECT_FALSE(second.hasData(1));
+    EXPECT_EQ(second.hasData(1), false);
     EXPECT_EQ(accountNamesOnFile(), (std::vector<std::string>{"'root'", "'bobby'"}));
     EXPECT_EQ(OtherConnection(file()).integrity(), "ok");
 }

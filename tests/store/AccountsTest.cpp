@@ -54,7 +54,7 @@ TEST_F(StoreFixture, AccountsRoundTripExactlyAsTyped) {
     edited.setUser("Petr");
     edited.setPassword("new");
     edited.setIsRoot(0);
-    ASSERT_TRUE(store.updateUser(edited));
+    ASSERT_EQ(store.updateUser(edited), WriteResult::Done);
     EXPECT_EQ(
         query("SELECT User, Password, IsRoot FROM LM_USER WHERE ID=" + std::to_string(edited.ID())),
         (Rows{{"Petr", "new", "0"}}));
@@ -69,7 +69,7 @@ TEST_F(StoreFixture, RefusedAccountWritesChangeNothing) {
     auto anna = store.login("anna", "a");
     ASSERT_TRUE(anna);
     anna->setUser("root");
-    EXPECT_FALSE(store.updateUser(*anna)); // renamed onto another account
+    EXPECT_EQ(store.updateUser(*anna), WriteResult::Failed); // renamed onto another account
 
     UserSchema noPassword;
     noPassword.setUser("nopass");
@@ -77,15 +77,15 @@ TEST_F(StoreFixture, RefusedAccountWritesChangeNothing) {
     UserSchema noName = makeUser("x", "y", 0);
     noName.setUser(std::nullopt);
     noName.setID(2);
-    EXPECT_FALSE(store.updateUser(noName));
+    EXPECT_EQ(store.updateUser(noName), WriteResult::Failed);
     EXPECT_EQ(query("SELECT * FROM LM_USER ORDER BY ID"), before);
 
     // Unknown IDs: the statement runs and changes nothing.
     UserSchema ghost = makeUser("ghost", "g", 0);
     ghost.setID(999);
-    EXPECT_TRUE(store.updateUser(ghost));
-    EXPECT_TRUE(store.delUser(999));
-    EXPECT_FALSE(store.hasData(999));
+    EXPECT_EQ(store.updateUser(ghost), WriteResult::NoRow);
+    EXPECT_EQ(store.delUser(999), WriteResult::NoRow);
+    EXPECT_EQ(store.hasData(999), false);
     EXPECT_EQ(query("SELECT * FROM LM_USER ORDER BY ID"), before);
 }
 
@@ -93,14 +93,17 @@ TEST_F(StoreFixture, DeletingAnAccountKeepsItsEntries) {
     auto& store = start();
     ASSERT_TRUE(store.insertUser(makeUser("bob", "b", 0)));
     const int32_t bob = store.login("bob", "b")->ID();
-    EXPECT_FALSE(store.hasData(bob));
+    EXPECT_EQ(store.hasData(bob), false);
     ASSERT_TRUE(store.insertPassword(makeEntry(bob, 1, "mail")));
-    EXPECT_TRUE(store.hasData(bob));
-    EXPECT_FALSE(store.hasData(1));
+    EXPECT_EQ(store.hasData(bob), true);
+    EXPECT_EQ(store.hasData(1), false);
 
-    EXPECT_TRUE(store.delUser(bob));
+    // An account that owns entries is never deleted, so no entry loses its owner.
+    EXPECT_EQ(store.delUser(bob), WriteResult::NoRow);
+    EXPECT_TRUE(store.login("bob", "b"));
+    exec("DELETE FROM LM_PASSWORD WHERE UserID=" + std::to_string(bob));
+    EXPECT_EQ(store.delUser(bob), WriteResult::Done);
     EXPECT_FALSE(store.login("bob", "b"));
-    EXPECT_TRUE(store.hasData(bob));
     // AUTOINCREMENT: the ID of a deleted account is never handed out again.
     ASSERT_TRUE(store.insertUser(makeUser("carl", "c", 0)));
     EXPECT_GT(store.login("carl", "c")->ID(), bob);

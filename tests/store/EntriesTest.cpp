@@ -52,7 +52,7 @@ TEST_F(StoreFixture, EntriesRoundTripExactlyAsTyped) {
     incomplete.setMemo(std::nullopt);
     EXPECT_FALSE(store.insertPassword(incomplete));
     incomplete.setID(full.ID());
-    EXPECT_FALSE(store.updatePassword(incomplete));
+    EXPECT_EQ(store.updatePassword(incomplete), WriteResult::Failed);
     EXPECT_EQ(store.getPassword(full.ID())->Title(), quoted);
     EXPECT_EQ(store.getPasswords(1, "Email").size(), 2u);
 }
@@ -81,7 +81,7 @@ TEST_F(StoreFixture, ListsAreOrderedStablyAndHoldOnlyTheOwnersEntries) {
     EXPECT_TRUE(store.getPasswords(3, "Email").empty());
 
     // A row number taken before a deletion names the next record afterwards.
-    ASSERT_TRUE(store.delPassword(first[1].ID()));
+    ASSERT_EQ(store.delPassword(first[1].ID()), WriteResult::Done);
     EXPECT_EQ(store.getPasswords(1, "Email")[1].ID(), first[2].ID());
 }
 
@@ -92,7 +92,7 @@ TEST_F(StoreFixture, UpdatesMoveEntriesBetweenCategoriesButNeverBetweenOwners) {
     entry.setCategoryID(store.getIDByCategory("Router"));
     entry.setUserID(42);
     entry.setPassword("changed");
-    ASSERT_TRUE(store.updatePassword(entry));
+    ASSERT_EQ(store.updatePassword(entry), WriteResult::Done);
 
     EXPECT_TRUE(store.getPasswords(1, "Email").empty());
     auto moved = store.getPasswords(1, "Router");
@@ -112,8 +112,8 @@ TEST_F(StoreFixture, UpdatesMoveEntriesBetweenCategoriesButNeverBetweenOwners) {
     // Unknown IDs change nothing and still succeed.
     PasswordSchema ghost = makeEntry(1, 1, "ghost");
     ghost.setID(999);
-    EXPECT_TRUE(store.updatePassword(ghost));
-    EXPECT_TRUE(store.delPassword(999));
+    EXPECT_EQ(store.updatePassword(ghost), WriteResult::NoRow);
+    EXPECT_EQ(store.delPassword(999), WriteResult::NoRow);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"2"}}));
 }
 

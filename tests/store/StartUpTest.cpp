@@ -60,7 +60,7 @@ TEST_F(StoreFixture, LaterStartsSeedOnceAndRestoreRoot) {
     EXPECT_EQ(query("SELECT count(*) FROM LM_CATEGORY"), (Rows{{"10"}}));
 
     // A deleted root comes back at the next start, under a new ID.
-    ASSERT_TRUE(store_->delUser(1));
+    ASSERT_EQ(store_->delUser(1), WriteResult::Done);
     start();
     EXPECT_EQ(query("SELECT * FROM LM_USER"), (Rows{{"2", "root", "tiwe", "1"}}));
 
@@ -68,7 +68,7 @@ TEST_F(StoreFixture, LaterStartsSeedOnceAndRestoreRoot) {
     auto root = store_->login("root", "tiwe");
     ASSERT_TRUE(root);
     root->setUser("admin");
-    ASSERT_TRUE(store_->updateUser(*root));
+    ASSERT_EQ(store_->updateUser(*root), WriteResult::Done);
     start();
     EXPECT_EQ(query("SELECT * FROM LM_USER ORDER BY ID"),
               (Rows{{"2", "admin", "tiwe", "1"}, {"3", "root", "tiwe", "1"}}));

@@ -22,16 +22,16 @@ void expectEveryOperationFails(MySQLLite& store) {
     EXPECT_FALSE(store.insertUser(makeUser("a", "b", 0)));
     UserSchema user = makeUser("a", "b", 0);
     user.setID(1);
-    EXPECT_FALSE(store.updateUser(user));
-    EXPECT_FALSE(store.delUser(1));
-    EXPECT_FALSE(store.hasData(1));
+    EXPECT_EQ(store.updateUser(user), WriteResult::Failed);
+    EXPECT_EQ(store.delUser(1), WriteResult::Failed);
+    EXPECT_EQ(store.hasData(1), std::nullopt); // unknown, never "no entries"
     EXPECT_TRUE(store.getPasswords(1, "Email").empty());
     EXPECT_FALSE(store.getPassword(1));
     EXPECT_FALSE(store.insertPassword(makeEntry(1, 1, "t")));
     PasswordSchema entry = makeEntry(1, 1, "t");
     entry.setID(1);
-    EXPECT_FALSE(store.updatePassword(entry));
-    EXPECT_FALSE(store.delPassword(1));
+    EXPECT_EQ(store.updatePassword(entry), WriteResult::Failed);
+    EXPECT_EQ(store.delPassword(1), WriteResult::Failed);
 }
 
 } // namespace

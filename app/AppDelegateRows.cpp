@@ -1,0 +1,65 @@
+// From a chosen row to its record. The row number is only where the record
+// stood when the user chose it: another copy of the program may add or delete
+// rows before the action runs, so every row action finds the record again by
+// the ID that its row showed.
+#include "AppDelegate.h"
+#include "toolkit/TableViews.h"
+
+namespace {
+
+template <typename Record>
+std::optional<int32_t> idAtRow(const std::vector<Record>& shown, int row) {
+    if (row < 0 || row >= static_cast<int>(shown.size())) {
+        return std::nullopt;
+    }
+    return shown[static_cast<size_t>(row)].ID();
+}
+
+template <typename Record>
+std::optional<Record> withID(const std::vector<Record>& list, int32_t id) {
+    for (const Record& record : list) {
+        if (record.ID() == id) {
+            return record;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The held lists are what the views were last answered from, so the ID is
+// that of the record the row showed, whatever the store holds now.
+void AppDelegate::rememberChosenEntry() {
+    chosenEntryID_ = idAtRow(entryList_.held(), selectedRow(window_.ui.passwordTableView));
+}
+
+void AppDelegate::rememberChosenAccount() {
+    chosenAccountID_ = idAtRow(accountList_.held(), selectedRow(window_.ui.userTable));
+}
+
+std::optional<PasswordSchema> AppDelegate::chosenEntry() {
+    if (selectedRow(window_.ui.passwordTableView) < 0 || !chosenEntryID_) {
+        return std::nullopt;
+    }
+    std::optional<PasswordSchema> entry = withID(currentEntries(), *chosenEntryID_);
+    if (!entry) {
+        recordGone(passwordTableModel_);
+    }
+    return entry;
+}
+
+std::optional<UserSchema> AppDelegate::chosenAccount() {
+    if (selectedRow(window_.ui.userTable) < 0 || !chosenAccountID_) {
+        return std::nullopt;
+    }
+    std::optional<UserSchema> account = withID(allAccounts(), *chosenAccountID_);
+    if (!account) {
+        recordGone(userTableModel_);
+    }
+    return account;
+}
+
+void AppDelegate::recordGone(ControllerTableModel* model) {
+    showAlert("RecordGone", "RecordGoneInfo");
+    model->reloadData();
+}

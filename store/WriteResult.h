@@ -1,0 +1,7 @@
+#pragma once
+
+// What a change to one row did. A change that the database refused (a
+// constraint, a lock, a read-only file, a full disk) changed nothing; one that
+// ran but found no row to change (another program deleted it meanwhile)
+// changed nothing either, and the caller must not report it as done.
+enum class WriteResult { Failed, NoRow, Done };
