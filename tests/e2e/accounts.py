@@ -176,6 +176,9 @@ class AccountJourneys(Steps):
                     "accounts in the file")
 
     def logout_and_second_login(self):
+        # Root leaves its own account open in the editor, password in clear text.
+        self.s.click(self.s.row_cell("User Accounts", 0), double=True)
+        self.s.find("push button", "Save")
         self.log_out("root")
         # A wrong password for another account, then the right one, by the Log In button.
         self.s.focused("text", "User Name")
@@ -192,6 +195,9 @@ class AccountJourneys(Steps):
         set_text(password, "anna-pw")
         self.s.click(self.s.find("push button", "Log In"))
         self.s.main_window("anna")
+        # Nothing of root's session is left: no editor, no list of root's.
+        self.s.absent("push button", "Save")
+        self.s.absent("table", "User Accounts")
         press(self.s.sidebar("Email"))
         self.s.rows("Password Entries", [["Newsletter", "anna", "news"],
                                          ["Private mail", "anna", "pr1vate"],

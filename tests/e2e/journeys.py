@@ -51,7 +51,7 @@ JOURNEYS = [
      "ordinary_account_keeps_entries"),
     ("an ordinary account sees only its own password", "ordinary_account_sees_only_its_own_password"),
     ("root cannot delete an account that owns entries", "root_cannot_delete_an_account_with_entries"),
-    ("logout and a second login", "logout_and_second_login"),
+    ("a logout leaves nothing for the next account", "logout_and_second_login"),
     ("copying a password puts it on the clipboard for ten seconds",
      "copying_clears_the_clipboard"),
     ("the main window by keyboard alone", "keyboard_alone"),
