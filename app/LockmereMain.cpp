@@ -1,8 +1,8 @@
 #include "LockmereMain.h"
 
-#include "AppDelegate.h"
-#include "LoginWindow.h"
-#include "MainWindow.h"
+#include "controller/AppDelegate.h"
+#include "windows/LoginWindow.h"
+#include "windows/MainWindow.h"
 #include "toolkit/Alerts.h"
 #include "toolkit/Localizer.h"
 

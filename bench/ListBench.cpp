@@ -8,7 +8,7 @@
 //
 // Start-up runs offscreen unless QT_QPA_PLATFORM names another platform:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb ./build/bench/lockmere_bench --quick
-#include "AppDelegate.h"
+#include "controller/AppDelegate.h"
 #include "ReadPerQuestionSource.h"
 #include "toolkit/AlertPresenter.h"
 

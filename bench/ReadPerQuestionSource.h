@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MySQLLite.h"
-#include "TextConversion.h"
+#include "controller/TextConversion.h"
 #include "toolkit/TableColumn.h"
 #include "toolkit/TableDataSource.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppDelegate.h"
+#include "controller/AppDelegate.h"
 #include "support/QtPrinters.h"
 #include "support/Records.h"
 #include "support/ScriptedAlerts.h"

@@ -1,6 +1,6 @@
 // Every text on screen comes from the localisation table, in the user's language.
 #include "AppFixture.h"
-#include "TextConversion.h"
+#include "controller/TextConversion.h"
 #include "toolkit/TableColumn.h"
 
 namespace {

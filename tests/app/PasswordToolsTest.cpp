@@ -1,6 +1,6 @@
 // The password generator and the strength estimate behind the editors.
-#include "PasswordGenerator.h"
-#include "PasswordStrength.h"
+#include "passwordtools/PasswordGenerator.h"
+#include "passwordtools/PasswordStrength.h"
 
 #include <gtest/gtest.h>
 #include <set>

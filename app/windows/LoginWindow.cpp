@@ -1,4 +1,4 @@
-#include "LoginWindow.h"
+#include "windows/LoginWindow.h"
 
 LoginWindow::LoginWindow(QWidget* parent) : QWidget(parent) {
     ui.setupUi(this);

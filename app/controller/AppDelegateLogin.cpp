@@ -1,6 +1,6 @@
 // Logging in and out.
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 #include "toolkit/OpenWindows.h"
 #include "toolkit/WindowShaker.h"
 

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "windows/MainWindow.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     ui.setupUi(this);

@@ -1,6 +1,6 @@
-#include "StrengthMeter.h"
+#include "passwordtools/StrengthMeter.h"
 
-#include "PasswordStrength.h"
+#include "passwordtools/PasswordStrength.h"
 #include "toolkit/Localizer.h"
 
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "AppDelegate.h"
+#include "controller/AppDelegate.h"
 
 #include "toolkit/KeyAction.h"
 

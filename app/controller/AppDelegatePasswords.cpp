@@ -1,7 +1,7 @@
 // Password records: choosing a category, the entry editor, opening and
 // deleting entries.
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
 

@@ -1,4 +1,4 @@
-#include "PasswordStrength.h"
+#include "passwordtools/PasswordStrength.h"
 
 #include <algorithm>
 #include <cmath>

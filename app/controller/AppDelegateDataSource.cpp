@@ -2,9 +2,9 @@
 // list that currentTable names, never for the table that asks, and always as
 // the store holds it at the moment of the question: the lists are kept only
 // while the store's stamp says nothing was written since they were read.
-#include "AccountRights.h"
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AccountRights.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "AccountRights.h"
+#include "controller/AccountRights.h"
 
 namespace {
 constexpr const char* kRootName = "root";

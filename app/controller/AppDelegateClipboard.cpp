@@ -1,7 +1,7 @@
 // Copying from the password list, and making new passwords in the editors.
 // None of it changes what the lists, editors and saves do.
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 #include "toolkit/KeyAction.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"

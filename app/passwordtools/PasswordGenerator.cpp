@@ -1,4 +1,4 @@
-#include "PasswordGenerator.h"
+#include "passwordtools/PasswordGenerator.h"
 
 #include <algorithm>
 #include <cerrno>

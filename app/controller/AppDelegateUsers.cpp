@@ -1,8 +1,8 @@
 // User administration: the user list, the user editor, opening and deleting
 // accounts.
-#include "AccountRights.h"
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AccountRights.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
 

@@ -2,7 +2,7 @@
 // stood when the user chose it: another copy of the program may add or delete
 // rows before the action runs, so every row action finds the record again by
 // the ID that its row showed.
-#include "AppDelegate.h"
+#include "controller/AppDelegate.h"
 #include "toolkit/TableViews.h"
 
 namespace {

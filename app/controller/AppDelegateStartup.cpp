@@ -1,6 +1,6 @@
 // Start-up: the store, the labels, and the login window in front.
-#include "AppDelegate.h"
-#include "TextConversion.h"
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "FreshList.h"
-#include "LoginWindow.h"
-#include "MainWindow.h"
+#include "controller/FreshList.h"
+#include "windows/LoginWindow.h"
+#include "windows/MainWindow.h"
 #include "MySQLLite.h"
-#include "PasswordGenerator.h"
-#include "StrengthMeter.h"
+#include "passwordtools/PasswordGenerator.h"
+#include "passwordtools/StrengthMeter.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ContentBox.h"
 #include "toolkit/ControllerTableModel.h"
