@@ -9,7 +9,7 @@
 
 AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
     : loginWindow_(loginWindow), window_(window), alerts_(alerts),
-      bottomBoxView_(window.ui.bottomBoxView), secretClipboard_(QGuiApplication::clipboard()) {
+      secretClipboard_(QGuiApplication::clipboard()) {
     // Only now, with every member in place: attaching a model to its view
     // asks the data source for rows at once.
     passwordTableModel_ = new ControllerTableModel(window.ui.passwordTableView, this);
@@ -93,6 +93,15 @@ void AppDelegate::connectActions() {
     setKeyAction(ui.userTable, Qt::Key_Delete, [this] { removeUserRecord(); });
     setKeyAction(ui.createPasswordBox, Qt::Key_Escape, [this] { cancelAction(); });
     setKeyAction(ui.createUserBox, Qt::Key_Escape, [this] { userCancelAction(); });
+}
+
+void AppDelegate::showBox(QWidget* box) {
+    bottomBoxView()->setCurrentWidget(box != nullptr ? box : window_.ui.emptyPage);
+}
+
+QWidget* AppDelegate::shownBox() const {
+    QWidget* page = bottomBoxView()->currentWidget();
+    return page == window_.ui.emptyPage ? nullptr : page;
 }
 
 void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) {

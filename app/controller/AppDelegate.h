@@ -7,7 +7,6 @@
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
 #include "toolkit/AlertPresenter.h"
-#include "toolkit/ContentBox.h"
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
 
@@ -100,7 +99,10 @@ public:
     MainWindow* window() const { return &window_; }
     const Ui::LoginWindow& loginUi() const { return loginWindow_.ui; }
     const Ui::MainWindow& ui() const { return window_.ui; }
-    ContentBox& bottomBoxView() { return bottomBoxView_; }
+    // The content area: one page per box, and an empty page.
+    QStackedWidget* bottomBoxView() const { return window_.ui.bottomBoxView; }
+    // The box on show, or nullptr when the area is empty.
+    QWidget* shownBox() const;
     ControllerTableModel* passwordTableModel() const { return passwordTableModel_; }
     ControllerTableModel* userTableModel() const { return userTableModel_; }
     TableColumn* titleColumn() const;
@@ -128,6 +130,8 @@ private:
     void showClipboardCountdown(int secondsLeft);
     void fillCategoryPopup();
     void closeEditor(QWidget* editor);
+    // Shows `box`; nullptr shows the empty page.
+    void showBox(QWidget* box);
     void openEntry();
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);
@@ -143,7 +147,6 @@ private:
     LoginWindow& loginWindow_;
     MainWindow& window_;
     AlertPresenter& alerts_;
-    ContentBox bottomBoxView_;
     // Made once the controller is complete: a view asks its model for rows
     // as soon as it gets it.
     ControllerTableModel* passwordTableModel_ = nullptr;

@@ -80,7 +80,7 @@ void AppDelegate::forgetTheSession() {
 
     setCurrentTable(nullptr);
     setLastBox(nullptr);
-    bottomBoxView_.setContentView(nullptr);
+    showBox(nullptr);
     entryList_.forget();
     accountList_.forget();
     chosenEntryID_.reset();

@@ -38,7 +38,7 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
             break;
         }
     }
-    bottomBoxView_.setContentView(ui.passwordBox);
+    showBox(ui.passwordBox);
     setLastBox(ui.passwordBox);
     // The view keeps the row count it was last told: the new category's
     // entries show only once it asks again.
@@ -91,7 +91,7 @@ void AppDelegate::addPasswordRecord() {
         field->setText(QString());
     }
     ui.memoField->setPlainText(QString());
-    bottomBoxView_.setContentView(ui.createPasswordBox);
+    showBox(ui.createPasswordBox);
     ui.titleField->setFocus();
 }
 
@@ -166,8 +166,12 @@ void AppDelegate::cancelAction() {
 // The editor leaves the content area and the list box it was opened from
 // comes back; the keyboard goes on in that list.
 void AppDelegate::closeEditor(QWidget* editor) {
-    bottomBoxView_.removeFromSuperview(editor);
-    bottomBoxView_.setContentView(lastBox_);
+    // A stale close request (the editor was replaced meanwhile) leaves the
+    // page on show alone.
+    if (shownBox() != editor) {
+        return;
+    }
+    showBox(lastBox_);
     if (lastBox_ == window_.ui.passwordBox) {
         window_.ui.passwordTableView->setFocus();
     } else if (lastBox_ == window_.ui.userBox) {
@@ -197,7 +201,7 @@ void AppDelegate::openEntry() {
     ui.memoField->setPlainText(toQString(entry->Memo()));
     setOperation(kEdit);
     setPasswordSchema(*entry);
-    bottomBoxView_.setContentView(ui.createPasswordBox);
+    showBox(ui.createPasswordBox);
     // The list that had the focus is hidden now; without this the focus
     // would wander to the sidebar and Escape would not reach the editor.
     ui.titleField->setFocus();

@@ -14,7 +14,7 @@ void AppDelegate::usersAction(QAbstractButton* sender) {
     ui.userImageButton->setText(sender->text());
     ui.userImageButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ui.userImageButton->setIcon(sender->icon());
-    bottomBoxView_.setContentView(ui.userBox);
+    showBox(ui.userBox);
     setLastBox(ui.userBox);
 }
 
@@ -49,7 +49,7 @@ void AppDelegate::addUserRecord() {
     // The same rule as when editing: only the account named "root" makes
     // administrators, whichever account was opened before.
     ui.isRootCheckBox->setEnabled(loginUser_ && isNamedRoot(*loginUser_));
-    bottomBoxView_.setContentView(ui.createUserBox);
+    showBox(ui.createUserBox);
     ui.user1Field->setFocus();
 }
 
@@ -134,7 +134,7 @@ void AppDelegate::openAccount() {
     ui.isRootCheckBox->setEnabled(mayChangeAdministratorFlag(loginUser_, *account));
     setOperation(kEdit);
     setUserSchema(*account);
-    bottomBoxView_.setContentView(ui.createUserBox);
+    showBox(ui.createUserBox);
     ui.user1Field->setFocus(); // as for entries: the hidden list keeps no focus
 }
 

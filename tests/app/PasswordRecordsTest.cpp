@@ -53,7 +53,7 @@ TEST_F(PasswordRecordsTest, ACategoryButtonShowsThatCategorysOwnEntries) {
     EXPECT_EQ(ui().imageButton->text(), "Website");
     EXPECT_EQ(ui().imageButton->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     EXPECT_EQ(image(ui().imageButton->icon()), image(QIcon(":/images/website24.png")));
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(app().lastBox(), ui().passwordBox);
     EXPECT_EQ(columnTexts(ui().passwordTableView, 0), std::vector<QString>{"forum"});
     EXPECT_EQ(cell(ui().passwordTableView, 0, 2), "pw"); // passwords in plain
@@ -72,7 +72,7 @@ TEST_F(PasswordRecordsTest, TheRoadOfOneEdit) {
     ui().emailButton->click();
     ui().addButton->click();
     EXPECT_EQ(app().operation(), "ADD");
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(window_->focusWidget(), ui().titleField);
     EXPECT_EQ(ui().categoryPopupButton->count(), 10);
     EXPECT_EQ(ui().categoryPopupButton->currentText(), "Email");
@@ -81,7 +81,7 @@ TEST_F(PasswordRecordsTest, TheRoadOfOneEdit) {
                     "line one\nline two");
     ui().saveButton->click();
     EXPECT_TRUE(alerts_.alerts.empty());
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(
         query("SELECT UserID, CategoryID, Title, User, Password, Http, Memo FROM LM_PASSWORD"),
         (Rows{{"1", "1", "Work mail", "anna@example.org", "s3cret", "https://mail.example.org",
@@ -92,7 +92,7 @@ TEST_F(PasswordRecordsTest, TheRoadOfOneEdit) {
 
     doubleClickRow(ui().passwordTableView, 0);
     EXPECT_EQ(app().operation(), "EDIT");
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(ui().titleField->text(), "Work mail");
     EXPECT_EQ(ui().pwdField->text(), "s3cret");
     EXPECT_EQ(ui().httpField->text(), "https://mail.example.org");
@@ -127,12 +127,12 @@ TEST_F(PasswordRecordsTest, TheEditorChecksTitleThenPasswordAndCancelStoresNothi
     ui().saveButton->click();
     EXPECT_EQ(alertKeys(), std::vector<std::string>{"PwdNotNull/PwdNotNullInfo"});
     EXPECT_EQ(window_->focusWidget(), ui().pwdField);
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
 
     ui().pwdField->setText(" ");                    // only emptiness is refused
     QTest::keyClick(ui().pwdField, Qt::Key_Escape); // Escape cancels, as the button does
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
 
     // The next new entry starts empty again.
@@ -157,7 +157,7 @@ TEST_F(PasswordRecordsTest, ASaveTheDatabaseRefusesKeepsEverythingTyped) {
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     ui().saveButton->click();
     EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(ui().titleField->text(), "Bank");
     EXPECT_EQ(ui().memoField->toPlainText(), "a long memo");
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
@@ -166,7 +166,7 @@ TEST_F(PasswordRecordsTest, ASaveTheDatabaseRefusesKeepsEverythingTyped) {
     // Once the lock is gone the same Save goes through.
     ui().saveButton->click();
     EXPECT_EQ(alerts_.alerts.size(), 1u);
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(query("SELECT Title, Memo FROM LM_PASSWORD"), (Rows{{"Bank", "a long memo"}}));
 }
 
@@ -225,7 +225,7 @@ TEST_F(PasswordRecordsTest, TheListFollowsTheStoreAtEveryQuestion) {
     // fields, and leaves the operation mode.
     ui().titleField->setText("typed");
     ui().websiteButton->click();
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(ui().titleField->text(), "typed");
     EXPECT_EQ(app().operation(), "EDIT");
 }

@@ -87,12 +87,12 @@ TEST_F(SessionSeamsTest, TheNextAccountFindsNothingOfTheLastAndCannotSaveIt) {
             ui().emailButton->click();
         }
         open();
-        ASSERT_NE(app().bottomBoxView().contentView(), nullptr);
+        ASSERT_NE(app().shownBox(), nullptr);
         ui().logoutButton->click();
         logIn("anna", "a");
         SCOPED_TRACE(app().operation().toStdString());
 
-        EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
+        EXPECT_EQ(app().shownBox(), nullptr);
         EXPECT_EQ(app().currentTable(), nullptr);
         EXPECT_EQ(app().lastBox(), nullptr);
         EXPECT_EQ(app().operation(), QString());
@@ -217,7 +217,7 @@ TEST_F(SessionSeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
         alerts_.alerts.clear();
         act();
         EXPECT_EQ(alertKeys().back(), kGone) << chosen;
-        EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+        EXPECT_EQ(app().shownBox(), ui().passwordBox);
         EXPECT_EQ(entries(), left);
         EXPECT_FALSE(app().secretClipboard().holdsOurCopy());
         EXPECT_EQ(rows(list), static_cast<int>(left.size()));
@@ -290,7 +290,7 @@ TEST_F(SessionSeamsTest, ASaveOfARecordDeletedMeanwhileFailsAndKeepsTheText) {
     execAsAnotherProgram("DELETE FROM LM_PASSWORD WHERE Title='alpha'");
     ui().saveButton->click();
     EXPECT_EQ(alertKeys(), Keys{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(ui().titleField->text(), "alpha edited");
     EXPECT_EQ(ui().pwdField->text(), "new secret");
 

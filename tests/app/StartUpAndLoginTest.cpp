@@ -32,7 +32,7 @@ TEST_F(AppFixture, FirstStartShowsAnEmptyLoginWindowOverASeededFile) {
     EXPECT_FALSE(app().currentCategory());
     EXPECT_EQ(app().currentTable(), nullptr);
     EXPECT_EQ(app().lastBox(), nullptr);
-    EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
+    EXPECT_EQ(app().shownBox(), nullptr);
 }
 
 TEST_F(AppFixture, LoginIsRefusedWithAShakeUnlessNameAndPasswordMatchExactly) {
@@ -97,7 +97,7 @@ TEST_F(AppFixture, LoginShowsTheMainWindowAndLogoutComesBackToAnEmptyLoginWindow
     EXPECT_EQ(loginWindow_->focusWidget(), loginUi().userTextField);
     // Nothing of the account stays: not its name, not its list.
     EXPECT_EQ(window_->windowTitle(), QGuiApplication::applicationName());
-    EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
+    EXPECT_EQ(app().shownBox(), nullptr);
     EXPECT_EQ(app().currentTable(), nullptr);
 
     // A second login, as another account, starts from an empty content area.
@@ -105,7 +105,7 @@ TEST_F(AppFixture, LoginShowsTheMainWindowAndLogoutComesBackToAnEmptyLoginWindow
     logIn("anna", "pw");
     EXPECT_EQ(window_->windowTitle(), "anna");
     EXPECT_EQ(app().loginUser()->User(), "anna");
-    EXPECT_EQ(app().bottomBoxView().contentView(), nullptr);
+    EXPECT_EQ(app().shownBox(), nullptr);
     EXPECT_FALSE(app().currentCategory());
 }
 

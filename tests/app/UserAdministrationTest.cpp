@@ -29,7 +29,7 @@ protected:
     Rows accounts() const {
         return query("SELECT ID, User, Password, IsRoot FROM LM_USER ORDER BY ID");
     }
-    QWidget* onShow() { return app().bottomBoxView().contentView(); }
+    QWidget* onShow() { return app().shownBox(); }
     QTableView* table() { return ui().userTable; }
     void clickRemove(int row) {
         selectRow(table(), row);

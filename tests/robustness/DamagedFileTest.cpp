@@ -70,9 +70,9 @@ protected:
             }
             if (rows(table) > 0) {
                 doubleClickRow(table, 0); // opens it in the editor, as far as allowed
-                if (app().bottomBoxView().contentView() == ui().createPasswordBox) {
+                if (app().shownBox() == ui().createPasswordBox) {
                     ui().cancelButton->click();
-                } else if (app().bottomBoxView().contentView() == ui().createUserBox) {
+                } else if (app().shownBox() == ui().createUserBox) {
                     ui().userCancelButton->click();
                 }
             }
@@ -300,7 +300,7 @@ TEST_F(DamagedFileTest, NullsAndValuesOfTheWrongTypeShowAsTextAndNeverCrash) {
 
     // An entry with NULLs opens, and saves with empty texts in their place.
     doubleClickRow(ui().passwordTableView, 1);
-    ASSERT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+    ASSERT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(ui().titleField->text(), "nulls");
     ui().pwdField->setText("now set");
     ui().saveButton->click();

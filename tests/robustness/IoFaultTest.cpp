@@ -279,13 +279,13 @@ TEST_F(AppIoFaultTest, ASaveHitByADiskFaultWarnsKeepsWhatWasTypedAndSavesLater) 
             const Rows savedAsTyped{{"2", title, "me", "pw", "https://bank", "memo\nline 2"}};
             if (alerts_.alerts.empty()) {
                 EXPECT_EQ(stored(title), savedAsTyped) << "saved without a warning, but not so";
-                EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+                EXPECT_EQ(app().shownBox(), ui().passwordBox);
                 return;
             }
             ++warned;
             EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
             EXPECT_EQ(stored(title), Rows{}) << "warned, yet written";
-            EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+            EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
             EXPECT_EQ(ui().titleField->text().toStdString(), title);
             EXPECT_EQ(ui().userField->text(), "me");
             EXPECT_EQ(ui().pwdField->text(), "pw");
@@ -296,7 +296,7 @@ TEST_F(AppIoFaultTest, ASaveHitByADiskFaultWarnsKeepsWhatWasTypedAndSavesLater) 
             ui().saveButton->click(); // the disk works again
             EXPECT_EQ(alerts_.alerts.size(), 1u);
             EXPECT_EQ(stored(title), savedAsTyped);
-            EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+            EXPECT_EQ(app().shownBox(), ui().passwordBox);
         });
     }
     std::cout << "entry editor Save: " << tried << " fault points tried, " << warned << " warned"

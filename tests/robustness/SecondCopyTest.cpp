@@ -238,7 +238,7 @@ TEST_F(SecondCopyAppTest, ASaveBlockedByAnotherProcessWarnsKeepsTheTextAndSavesL
         ASSERT_TRUE(tool.locked());
         ui().saveButton->click();
         EXPECT_EQ(alertKeys(), std::vector<std::string>{"SaveFailAlert/SaveFailAlertInfo"});
-        EXPECT_EQ(app().bottomBoxView().contentView(), ui().createPasswordBox);
+        EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
         EXPECT_EQ(ui().titleField->text(), "Bank");
         EXPECT_EQ(ui().userField->text(), "me");
         EXPECT_EQ(ui().pwdField->text(), "pw");
@@ -251,7 +251,7 @@ TEST_F(SecondCopyAppTest, ASaveBlockedByAnotherProcessWarnsKeepsTheTextAndSavesL
     // Pressed again once the other process is done: saved.
     ui().saveButton->click();
     EXPECT_EQ(alerts_.alerts.size(), 1u);
-    EXPECT_EQ(app().bottomBoxView().contentView(), ui().passwordBox);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(query("SELECT Title, Memo FROM LM_PASSWORD"), (Rows{{"Bank", "a memo"}}));
 
     // A lock held briefly only delays the save.
