@@ -1,6 +1,5 @@
 #include "controller/AppDelegate.h"
 
-#include "toolkit/KeyAction.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -86,13 +85,6 @@ void AppDelegate::connectActions() {
     connect(ui.userRemoveButton, &QAbstractButton::clicked, this, &AppDelegate::removeUserRecord);
     connect(ui.userSaveButton, &QAbstractButton::clicked, this, &AppDelegate::userSaveAction);
     connect(ui.userCancelButton, &QAbstractButton::clicked, this, &AppDelegate::userCancelAction);
-
-    // The keyboard does what the mouse does: Delete removes the selected row,
-    // Escape closes an editor without saving.
-    setKeyAction(ui.passwordTableView, Qt::Key_Delete, [this] { removePasswordRecord(); });
-    setKeyAction(ui.userTable, Qt::Key_Delete, [this] { removeUserRecord(); });
-    setKeyAction(ui.createPasswordBox, Qt::Key_Escape, [this] { cancelAction(); });
-    setKeyAction(ui.createUserBox, Qt::Key_Escape, [this] { userCancelAction(); });
 }
 
 void AppDelegate::showBox(QWidget* box) {

@@ -10,6 +10,8 @@
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -19,6 +21,8 @@
 // both lists, and the owner of the record store and of the program's state.
 // Its operations live in one file per subsystem: start-up and login, password
 // records, user administration, and the lists' data source.
+class QAction;
+
 class AppDelegate : public QObject, public TableDataSource {
     Q_OBJECT
 public:
@@ -126,6 +130,9 @@ private:
     void recordGone(ControllerTableModel* model);
     // Nothing of the logged-out account stays on screen or in the state.
     void forgetTheSession();
+    void makeCommands();
+    QAction* addCommand(QWidget* owner, const char* textKey, QList<QKeySequence> keys,
+                        void (AppDelegate::*command)());
     void showEntryMenu(const QPoint& position);
     void showClipboardCountdown(int secondsLeft);
     void fillCategoryPopup();
@@ -168,6 +175,14 @@ private:
     // Moves at every login and logout, so an action that waited on a modal
     // alert can tell that the account it acted for has gone.
     int session_ = 0;
+
+    struct Commands {
+        QAction* openEntry = nullptr;
+        QAction* copyPassword = nullptr;
+        QAction* copyUser = nullptr;
+        QAction* copyHttp = nullptr;
+        QAction* deleteEntry = nullptr;
+    } commands_;
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;

@@ -2,22 +2,10 @@
 // None of it changes what the lists, editors and saves do.
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
-#include "toolkit/KeyAction.h"
 #include "toolkit/Localizer.h"
-#include "toolkit/TableViews.h"
-
-#include <QMenu>
 
 void AppDelegate::connectPasswordTools() {
     const Ui::MainWindow& ui = window_.ui;
-    QTableView* list = ui.passwordTableView;
-    setKeyAction(
-        list, Qt::Key_C, [this] { copyPasswordAction(); }, Qt::ControlModifier);
-    setKeyAction(
-        list, Qt::Key_B, [this] { copyUserAction(); }, Qt::ControlModifier);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this, &AppDelegate::showEntryMenu);
-
     connect(&secretClipboard_, &SecretClipboard::secondsLeftChanged, this,
             &AppDelegate::showClipboardCountdown);
     showClipboardCountdown(0);
@@ -58,22 +46,6 @@ void AppDelegate::copyHttpAction() {
     if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->Http()));
     }
-}
-
-void AppDelegate::showEntryMenu(const QPoint& position) {
-    QTableView* list = window_.ui.passwordTableView;
-    const QModelIndex index = list->indexAt(position);
-    if (!index.isValid()) {
-        return;
-    }
-    list->selectRow(index.row());
-    QMenu menu(list);
-    menu.addAction(Localizer::text("CopyPassword"), QKeySequence(Qt::CTRL | Qt::Key_C), this,
-                   &AppDelegate::copyPasswordAction);
-    menu.addAction(Localizer::text("CopyUser"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
-                   &AppDelegate::copyUserAction);
-    menu.addAction(Localizer::text("CopyHttp"), this, &AppDelegate::copyHttpAction);
-    menu.exec(list->viewport()->mapToGlobal(position));
 }
 
 void AppDelegate::showClipboardCountdown(int secondsLeft) {

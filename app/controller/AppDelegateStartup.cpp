@@ -54,8 +54,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     loginWindow_.ui.passwordTextField->setPlaceholderText(Localizer::text("Password"));
     loginWindow_.ui.loginButton->setText(Localizer::text("LogIn"));
     nameControlsForAssistiveTechnology(loginWindow_.ui, window_.ui);
-    setDoubleAction(window_.ui.passwordTableView, [this] { clickTableAction(); });
-    setDoubleAction(window_.ui.userTable, [this] { clickTableAction(); });
+    makeCommands();
 
     window_.hide();
     loginWindow_.show();

@@ -271,5 +271,9 @@
         <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
         <translation>Lockmere konnte nicht lesen, ob dieses Konto Einträge besitzt; es wurde daher nicht gelöscht.</translation>
     </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
 </context>
 </TS>

@@ -271,5 +271,9 @@
         <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
         <translation>Lockmere could not read whether this account owns entries, so it was not deleted.</translation>
     </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
 </context>
 </TS>

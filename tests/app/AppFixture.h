@@ -64,6 +64,15 @@ protected:
         QTest::keyClick(loginUi().passwordTextField, Qt::Key_Return);
     }
 
+    // A key pressed as a user presses it: in the active window, with the focus on `widget`, so the
+    // window's shortcuts see it first.
+    void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        widget->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+        widget->setFocus();
+        QTest::keyClick(widget, key, modifiers);
+    }
+
     // Adds an account straight through the store; returns its ID.
     int32_t addAccount(const std::string& name, const std::string& password, int32_t isRoot) {
         EXPECT_TRUE(app().mySQLLite()->insertUser(makeUser(name, password, isRoot)));

@@ -21,23 +21,23 @@ protected:
     }
 
     QString clipboardText() { return QGuiApplication::clipboard()->text(); }
-    void press(Qt::Key key) { QTest::keyClick(ui().passwordTableView, key, Qt::ControlModifier); }
+    void pressCtrl(Qt::Key key) { press(ui().passwordTableView, key, Qt::ControlModifier); }
 };
 
 TEST_F(CopyAndGenerateTest, ShortcutsCopyTheSelectedEntryAsASecretForTenSeconds) {
-    press(Qt::Key_C); // nothing selected: nothing copied
+    pressCtrl(Qt::Key_C); // nothing selected: nothing copied
     EXPECT_EQ(clipboardText(), "before");
     EXPECT_FALSE(ui().clipboardLabel->isVisible());
 
     selectRow(ui().passwordTableView, 0);
-    press(Qt::Key_C);
+    pressCtrl(Qt::Key_C);
     EXPECT_EQ(clipboardText(), "s3cret");
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"),
               "secret");
     EXPECT_TRUE(ui().clipboardLabel->isVisible());
     EXPECT_TRUE(ui().clipboardLabel->text().contains("10"));
 
-    press(Qt::Key_B);
+    pressCtrl(Qt::Key_B);
     EXPECT_EQ(clipboardText(), "anna@example.org");
     for (int second = 0; second < 9; ++second) {
         app().secretClipboard().secondElapsed();
@@ -53,7 +53,7 @@ TEST_F(CopyAndGenerateTest, ShortcutsCopyTheSelectedEntryAsASecretForTenSeconds)
     EXPECT_EQ(rows(ui().passwordTableView), 1);
 }
 
-TEST_F(CopyAndGenerateTest, TheRowMenuOffersAllThreeAndLogoutClearsThePendingCopy) {
+TEST_F(CopyAndGenerateTest, TheRowMenuOffersTheListsOwnCommandsAndLogoutClearsThePendingCopy) {
     const QPoint row =
         ui().passwordTableView->visualRect(ui().passwordTableView->model()->index(0, 0)).center();
     QStringList offered;
@@ -61,13 +61,18 @@ TEST_F(CopyAndGenerateTest, TheRowMenuOffersAllThreeAndLogoutClearsThePendingCop
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         for (QAction* action : menu->actions()) {
-            offered << action->text();
+            if (!action->isSeparator()) {
+                // The entry is the list's own command, so the key it shows works in the list.
+                EXPECT_TRUE(ui().passwordTableView->actions().contains(action));
+                offered << action->text() + " " + action->shortcut().toString();
+            }
         }
-        menu->actions().at(2)->trigger(); // the web address
+        menu->actions().at(4)->trigger(); // the web address
         menu->close();
     });
     emit ui().passwordTableView->customContextMenuRequested(row);
-    EXPECT_EQ(offered, (QStringList{"Copy Password", "Copy User Name", "Copy Web Address"}));
+    EXPECT_EQ(offered, (QStringList{"Open Return", "Copy Password Ctrl+C", "Copy User Name Ctrl+B",
+                                    "Copy Web Address ", "Delete Del"}));
     EXPECT_EQ(selectedRow(ui().passwordTableView), 0);
     EXPECT_EQ(clipboardText(), "https://mail.example.org");
 
@@ -78,7 +83,7 @@ TEST_F(CopyAndGenerateTest, TheRowMenuOffersAllThreeAndLogoutClearsThePendingCop
     logIn("root", "tiwe");
     ui().emailButton->click();
     selectRow(ui().passwordTableView, 0);
-    press(Qt::Key_C);
+    pressCtrl(Qt::Key_C);
     QGuiApplication::clipboard()->setText("mine");
     ui().logoutButton->click();
     EXPECT_EQ(clipboardText(), "mine");

@@ -75,7 +75,7 @@ TEST_F(ListFreshnessTest, RowActionsActOnTheDataAsItIsNow) {
     // Another program removes the first row after the user chose "bravo":
     // row 1 now names "charlie", but the actions take the entry the row showed.
     execAsAnotherProgram("DELETE FROM LM_PASSWORD WHERE Title='alpha'");
-    QTest::keyClick(ui().passwordTableView, Qt::Key_Return);
+    press(ui().passwordTableView, Qt::Key_Return);
     EXPECT_EQ(ui().titleField->text(), "bravo");
     ui().cancelButton->click();
 

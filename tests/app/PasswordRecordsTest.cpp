@@ -131,7 +131,7 @@ TEST_F(PasswordRecordsTest, TheEditorChecksTitleThenPasswordAndCancelStoresNothi
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
 
     ui().pwdField->setText(" ");                    // only emptiness is refused
-    QTest::keyClick(ui().pwdField, Qt::Key_Escape); // Escape cancels, as the button does
+    press(ui().pwdField, Qt::Key_Escape); // Escape cancels, as the button does
     EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
 
@@ -260,8 +260,7 @@ TEST_F(PasswordRecordsTest, DeletingAsksFirstAndRemovesExactlyTheSelectedEntry) 
     // The Delete key does what the button does.
     selectRow(ui().passwordTableView, 0);
     alerts_.answerNextConfirmation(AlertDefaultReturn);
-    ui().passwordTableView->setFocus();
-    QTest::keyClick(ui().passwordTableView, Qt::Key_Delete);
+    press(ui().passwordTableView, Qt::Key_Delete);
     EXPECT_EQ(rows(ui().passwordTableView), 0);
     EXPECT_EQ(ui().countLabel->text(), "0");
     EXPECT_EQ(query("SELECT Title, Password FROM LM_PASSWORD"), (Rows{{"twin", "one"}}));

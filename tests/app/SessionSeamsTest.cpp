@@ -201,7 +201,7 @@ TEST_F(SessionSeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
     QTableView* list = ui().passwordTableView;
     // Gone before the action: each action says so, reads the list again, and touches nothing.
     const std::function<void()> actions[] = {
-        [&] { QTest::keyClick(list, Qt::Key_Return); },
+        [&] { press(list, Qt::Key_Return); },
         [&] { app().copyPasswordAction(); },
         [&] {
             alerts_.answerNextConfirmation(AlertDefaultReturn);
