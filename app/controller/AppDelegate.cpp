@@ -13,6 +13,12 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     // asks the data source for rows at once.
     passwordTableModel_ = new ControllerTableModel(window.ui.passwordTableView, this);
     userTableModel_ = new ControllerTableModel(window.ui.userTable, this);
+    titleColumn_ = &passwordTableModel_->requiredColumn("Title");
+    userColumn_ = &passwordTableModel_->requiredColumn("User");
+    passwordColumn_ = &passwordTableModel_->requiredColumn("Password");
+    user1Column_ = &userTableModel_->requiredColumn("User");
+    password1Column_ = &userTableModel_->requiredColumn("Password");
+    isRootColumn_ = &userTableModel_->requiredColumn("IsRoot");
     connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &AppDelegate::rememberChosenEntry);
     connect(window.ui.userTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -29,23 +35,23 @@ AppDelegate::~AppDelegate() {
     delete userTableModel_;
 }
 
-TableColumn* AppDelegate::titleColumn() const {
-    return passwordTableModel_->columnWithIdentifier("Title");
+const TableColumn& AppDelegate::titleColumn() const {
+    return *titleColumn_;
 }
-TableColumn* AppDelegate::userColumn() const {
-    return passwordTableModel_->columnWithIdentifier("User");
+const TableColumn& AppDelegate::userColumn() const {
+    return *userColumn_;
 }
-TableColumn* AppDelegate::passwordColumn() const {
-    return passwordTableModel_->columnWithIdentifier("Password");
+const TableColumn& AppDelegate::passwordColumn() const {
+    return *passwordColumn_;
 }
-TableColumn* AppDelegate::user1Column() const {
-    return userTableModel_->columnWithIdentifier("User");
+const TableColumn& AppDelegate::user1Column() const {
+    return *user1Column_;
 }
-TableColumn* AppDelegate::password1Column() const {
-    return userTableModel_->columnWithIdentifier("Password");
+const TableColumn& AppDelegate::password1Column() const {
+    return *password1Column_;
 }
-TableColumn* AppDelegate::isRootColumn() const {
-    return userTableModel_->columnWithIdentifier("IsRoot");
+const TableColumn& AppDelegate::isRootColumn() const {
+    return *isRootColumn_;
 }
 
 // What the interface description connects: every control to its action.

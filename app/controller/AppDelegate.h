@@ -109,12 +109,12 @@ public:
     QWidget* shownBox() const;
     ControllerTableModel* passwordTableModel() const { return passwordTableModel_; }
     ControllerTableModel* userTableModel() const { return userTableModel_; }
-    TableColumn* titleColumn() const;
-    TableColumn* userColumn() const;
-    TableColumn* passwordColumn() const;
-    TableColumn* user1Column() const;
-    TableColumn* password1Column() const;
-    TableColumn* isRootColumn() const;
+    const TableColumn& titleColumn() const;
+    const TableColumn& userColumn() const;
+    const TableColumn& passwordColumn() const;
+    const TableColumn& user1Column() const;
+    const TableColumn& password1Column() const;
+    const TableColumn& isRootColumn() const;
 
 private:
     void connectActions();
@@ -158,6 +158,13 @@ private:
     // as soon as it gets it.
     ControllerTableModel* passwordTableModel_ = nullptr;
     ControllerTableModel* userTableModel_ = nullptr;
+    // Looked up once: the data source tells the columns apart by these.
+    const TableColumn* titleColumn_ = nullptr;
+    const TableColumn* userColumn_ = nullptr;
+    const TableColumn* passwordColumn_ = nullptr;
+    const TableColumn* user1Column_ = nullptr;
+    const TableColumn* password1Column_ = nullptr;
+    const TableColumn* isRootColumn_ = nullptr;
 
     std::unique_ptr<MySQLLite> mySQLLite_;
     std::optional<UserSchema> loginUser_;

@@ -4,6 +4,7 @@
 // while the store's stamp says nothing was written since they were read.
 #include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
+#include "controller/RecordAtRow.h"
 #include "controller/TextConversion.h"
 
 #include <QLabel>
@@ -30,41 +31,38 @@ int AppDelegate::numberOfRowsInTableView(QTableView* /*table*/) {
 
 QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const TableColumn& column,
                                                int row) {
-    const QString identifier = column.identifier();
     if (currentTable_ == window_.ui.passwordTableView) {
-        const std::vector<PasswordSchema>& entries = currentEntries();
-        if (row < 0 || row >= static_cast<int>(entries.size())) {
+        const PasswordSchema* entry = recordAtRow(currentEntries(), row);
+        if (entry == nullptr) {
             return QString();
         }
-        const PasswordSchema& entry = entries[static_cast<size_t>(row)];
-        if (identifier == "Title") {
-            return toQString(entry.Title());
+        if (&column == titleColumn_) {
+            return toQString(entry->Title());
         }
-        if (identifier == "User") {
-            return toQString(entry.User());
+        if (&column == userColumn_) {
+            return toQString(entry->User());
         }
-        if (identifier == "Password") {
-            return toQString(entry.Password());
+        if (&column == passwordColumn_) {
+            return toQString(entry->Password());
         }
         return QString();
     }
     if (currentTable_ == window_.ui.userTable) {
-        const std::vector<UserSchema>& accounts = allAccounts();
-        if (row < 0 || row >= static_cast<int>(accounts.size())) {
+        const UserSchema* account = recordAtRow(allAccounts(), row);
+        if (account == nullptr) {
             return QString();
         }
-        const UserSchema& account = accounts[static_cast<size_t>(row)];
-        if (identifier == "User") {
-            return toQString(account.User());
+        if (&column == user1Column_) {
+            return toQString(account->User());
         }
-        if (identifier == "Password") {
-            return mayOpenAccount(loginUser_, account) ? toQString(account.Password()) : kMasked;
+        if (&column == password1Column_) {
+            return mayOpenAccount(loginUser_, *account) ? toQString(account->Password()) : kMasked;
         }
-        if (identifier == "IsRoot") {
-            if (account.IsRoot() == 1) {
+        if (&column == isRootColumn_) {
+            if (account->IsRoot() == 1) {
                 return kAdministratorMark;
             }
-            return account.IsRoot() == 0 ? kOrdinaryMark : QString();
+            return account->IsRoot() == 0 ? kOrdinaryMark : QString();
         }
         return QString();
     }

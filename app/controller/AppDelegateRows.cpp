@@ -3,16 +3,15 @@
 // rows before the action runs, so every row action finds the record again by
 // the ID that its row showed.
 #include "controller/AppDelegate.h"
+#include "controller/RecordAtRow.h"
 #include "toolkit/TableViews.h"
 
 namespace {
 
 template <typename Record>
 std::optional<int32_t> idAtRow(const std::vector<Record>& shown, int row) {
-    if (row < 0 || row >= static_cast<int>(shown.size())) {
-        return std::nullopt;
-    }
-    return shown[static_cast<size_t>(row)].ID();
+    const Record* record = recordAtRow(shown, row);
+    return record != nullptr ? std::optional<int32_t>(record->ID()) : std::nullopt;
 }
 
 template <typename Record>

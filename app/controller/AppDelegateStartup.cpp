@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -75,11 +76,15 @@ void AppDelegate::initButtons() {
     for (const auto& [button, key] : buttons) {
         button->setText(Localizer::text(key));
     }
-    const std::pair<TableColumn*, const char*> columns[] = {
-        {titleColumn(), "Title"}, {userColumn(), "User"},          {passwordColumn(), "Password"},
-        {user1Column(), "User"},  {password1Column(), "Password"}, {isRootColumn(), "IsRoot"},
+    const std::tuple<ControllerTableModel*, const TableColumn&, const char*> columns[] = {
+        {passwordTableModel_, titleColumn(), "Title"},
+        {passwordTableModel_, userColumn(), "User"},
+        {passwordTableModel_, passwordColumn(), "Password"},
+        {userTableModel_, user1Column(), "User"},
+        {userTableModel_, password1Column(), "Password"},
+        {userTableModel_, isRootColumn(), "IsRoot"},
     };
-    for (const auto& [column, key] : columns) {
-        column->setHeaderTitle(Localizer::text(key));
+    for (const auto& [model, column, key] : columns) {
+        model->setHeaderData(column.index(), Qt::Horizontal, Localizer::text(key));
     }
 }

@@ -6,8 +6,8 @@ ControllerTableModel::ControllerTableModel(QTableView* view, TableDataSource* so
     : QAbstractTableModel(view), view_(view), source_(source) {
     const QStringList identifiers = view->property("columnIdentifiers").toStringList();
     for (int i = 0; i < identifiers.size(); ++i) {
-        // The constructor is private to the model, hence no make_unique.
-        columns_.emplace_back(new TableColumn(this, i, identifiers.at(i)));
+        columns_.emplace_back(i, identifiers.at(i));
+        headerTitles_.push_back(identifiers.at(i));
     }
     view->setModel(this);
 }
@@ -18,20 +18,29 @@ QTableView* ControllerTableModel::tableView() const {
     return view_;
 }
 
-TableColumn* ControllerTableModel::column(int index) const {
-    if (index < 0 || index >= static_cast<int>(columns_.size())) {
+const TableColumn* ControllerTableModel::column(int index) const {
+    if (index < 0 || index >= columnCount()) {
         return nullptr;
     }
-    return columns_[index].get();
+    return &columns_[static_cast<size_t>(index)];
 }
 
-TableColumn* ControllerTableModel::columnWithIdentifier(const QString& identifier) const {
-    for (const auto& column : columns_) {
-        if (column->identifier() == identifier) {
-            return column.get();
+const TableColumn* ControllerTableModel::columnWithIdentifier(const QString& identifier) const {
+    for (const TableColumn& column : columns_) {
+        if (column.identifier() == identifier) {
+            return &column;
         }
     }
     return nullptr;
+}
+
+const TableColumn& ControllerTableModel::requiredColumn(const QString& identifier) const {
+    const TableColumn* found = columnWithIdentifier(identifier);
+    if (found == nullptr) {
+        qFatal("Table %s has no column \"%s\"", qPrintable(view_->objectName()),
+               qPrintable(identifier));
+    }
+    return *found;
 }
 
 void ControllerTableModel::reloadData() {
@@ -76,10 +85,21 @@ QVariant ControllerTableModel::data(const QModelIndex& index, int role) const {
 QVariant ControllerTableModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        const TableColumn* tableColumn = column(section);
-        return tableColumn != nullptr ? QVariant(tableColumn->headerTitle()) : QVariant();
+        return column(section) != nullptr ? QVariant(headerTitles_[static_cast<size_t>(section)])
+                                           : QVariant();
     }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool ControllerTableModel::setHeaderData(int section, Qt::Orientation orientation,
+                                         const QVariant& value, int role) {
+    if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole) ||
+        column(section) == nullptr) {
+        return false;
+    }
+    headerTitles_[static_cast<size_t>(section)] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
 }
 
 Qt::ItemFlags ControllerTableModel::flags(const QModelIndex& index) const {
@@ -87,8 +107,4 @@ Qt::ItemFlags ControllerTableModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-}
-
-void ControllerTableModel::headerTitleDidChange(int column) {
-    emit headerDataChanged(Qt::Horizontal, column, column);
 }

@@ -6,7 +6,6 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
-#include <memory>
 #include <vector>
 
 // A table model that stores no rows: every row count and cell text is asked of a data source at
@@ -22,8 +21,11 @@ public:
 
     QTableView* tableView() const;
     // nullptr when out of range or unknown.
-    TableColumn* column(int index) const;
-    TableColumn* columnWithIdentifier(const QString& identifier) const;
+    const TableColumn* column(int index) const;
+    const TableColumn* columnWithIdentifier(const QString& identifier) const;
+    // For the code that knows which columns the table must have: a missing one is a fault in the
+    // interface description, so the program stops at start-up instead of showing an empty column.
+    const TableColumn& requiredColumn(const QString& identifier) const;
 
     // Tells the view that everything may have changed, so it asks the source again.
     void reloadData();
@@ -35,13 +37,14 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // A horizontal header's display text; it starts as the column's identifier.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    friend class TableColumn;
-    void headerTitleDidChange(int column);
-
     QTableView* view_;
     TableDataSource* source_;
-    std::vector<std::unique_ptr<TableColumn>> columns_;
+    std::vector<TableColumn> columns_;
+    std::vector<QString> headerTitles_;
 };
