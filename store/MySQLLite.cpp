@@ -1,5 +1,6 @@
 #include "MySQLLite.h"
 
+#include "IdRange.h"
 #include "Statement.h"
 
 #include <fcntl.h>
@@ -100,8 +101,7 @@ int MySQLLite::openDB() {
 }
 
 void MySQLLite::closeDB() {
-    sqlite3_finalize(dataVersionQuery_);
-    dataVersionQuery_ = nullptr;
+    dataVersionQuery_.reset();
     sqlite3_close(database_);
     database_ = nullptr;
 }
@@ -177,8 +177,7 @@ void MySQLLite::createPasswordTable() {
 std::vector<CategorySchema> MySQLLite::getCategories() {
     std::vector<CategorySchema> categories;
     // Rows whose IDs do not fit a record are left out, as in every list.
-    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE ID BETWEEN -2147483648 AND "
-                               "2147483647 ORDER BY ID");
+    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
     while (query.nextRow()) {
         CategorySchema category;
         category.setID(query.columnInt(0));
@@ -192,8 +191,7 @@ int32_t MySQLLite::getIDByCategory(const OptionalText& name) {
     if (!name) {
         return 0;
     }
-    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=? AND ID BETWEEN "
-                               "-2147483648 AND 2147483647");
+    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=? AND " LM_ID_FITS_32_BITS);
     query.bind(*name);
     int32_t id = 0;
     while (query.nextRow()) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,7 +62,6 @@ public:
     std::optional<UserSchema> login(const std::string& user, const std::string& password);
     // Every account in ID order. The flag does not narrow the list.
     std::vector<UserSchema> getUsers(bool isAdministrator);
-    std::vector<UserSchema> getUsers();
     // Refused (false, nothing written) when a text field is absent, when the
     // name is taken, or when the database cannot be written.
     bool insertUser(const UserSchema& user);
@@ -98,5 +98,5 @@ private:
     std::string documentsDirectory_;
     LocalizedText localizedText_;
     sqlite3* database_ = nullptr;
-    struct sqlite3_stmt* dataVersionQuery_ = nullptr;
+    std::unique_ptr<Statement> dataVersionQuery_;
 };

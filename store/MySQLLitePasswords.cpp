@@ -1,5 +1,6 @@
 // The password entry operations of the record store, on LM_PASSWORD.
 #include "MySQLLite.h"
+#include "IdRange.h"
 #include "Statement.h"
 
 namespace {
@@ -45,7 +46,7 @@ std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const Option
     // too large for a record would read cut to 32 bits, as the ID of another
     // entry that an edit or a delete would then hit: such rows are not listed.
     Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? AND CategoryID=? "
-                               "AND ID BETWEEN -2147483648 AND 2147483647 "
+                               "AND " LM_ID_FITS_32_BITS " "
                                "ORDER BY Title,User,ID");
     query.bind(userID).bind(categoryID);
     while (query.nextRow()) {

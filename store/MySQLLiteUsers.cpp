@@ -1,5 +1,6 @@
 // The account operations of the record store, on LM_USER.
 #include "MySQLLite.h"
+#include "IdRange.h"
 #include "Statement.h"
 
 namespace {
@@ -25,7 +26,7 @@ std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::s
     // another program made too large for a record would log in under that ID
     // cut to 32 bits, another account's: it cannot log in.
     Statement query(database_, "SELECT * FROM LM_USER WHERE USER=? AND PASSWORD=? "
-                               "AND ID BETWEEN -2147483648 AND 2147483647");
+                               "AND " LM_ID_FITS_32_BITS);
     query.bind(user).bind(password);
     std::optional<UserSchema> found;
     while (query.nextRow()) {
@@ -34,15 +35,12 @@ std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::s
     return found;
 }
 
+// Every account, for administrators and others alike: what an ordinary account may see of the
+// others is the list's business.
 std::vector<UserSchema> MySQLLite::getUsers(bool /*isAdministrator*/) {
-    return getUsers();
-}
-
-std::vector<UserSchema> MySQLLite::getUsers() {
     std::vector<UserSchema> users;
     // Without the accounts whose IDs do not fit a record (see login()).
-    Statement query(database_, "SELECT * FROM LM_USER WHERE ID BETWEEN -2147483648 AND "
-                               "2147483647 ORDER BY ID");
+    Statement query(database_, "SELECT * FROM LM_USER WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
     while (query.nextRow()) {
         users.push_back(readUser(query));
     }

@@ -48,6 +48,14 @@ bool Statement::nextRow() {
     return sqlite3_step(statement_) == SQLITE_ROW;
 }
 
+void Statement::reset() {
+    sqlite3_reset(statement_);
+}
+
+int64_t Statement::columnInt64(int index) const {
+    return sqlite3_column_int64(statement_, index);
+}
+
 int32_t Statement::columnInt(int index) const {
     return sqlite3_column_int(statement_, index);
 }

@@ -36,7 +36,11 @@ public:
     // with the caller.
     bool nextRow();
 
+    // Makes a statement that is kept prepared ready to be stepped again from its first row.
+    void reset();
+
     int32_t columnInt(int index) const;
+    int64_t columnInt64(int index) const;
     // A NULL reads as the empty text; a number stored in a text column reads
     // as its decimal text.
     std::string columnText(int index) const;

@@ -7,7 +7,10 @@
 
 namespace {
 
-const QString englishTable = QStringLiteral(":/i18n/lockmere_en.qm");
+// The tables are embedded as :/i18n/lockmere_<language>.qm; English is the fallback.
+const QString tableFolder = QStringLiteral(":/i18n");
+const QString tableBaseName = QStringLiteral("lockmere");
+const QString englishTable = tableFolder + "/" + tableBaseName + "_en.qm";
 
 // The translators are children of the application object, so QPointer keeps us from touching
 // ones that died with an earlier QApplication (tests create and destroy several).
@@ -44,8 +47,7 @@ void Localizer::install(const QLocale& locale) {
     auto* local = new QTranslator(application);
     // load() walks the locale's UI languages (de_CH, de, ...) and may well end on the English
     // table, which is already installed underneath.
-    if (local->load(locale, QStringLiteral("lockmere"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n")) &&
+    if (local->load(locale, tableBaseName, QStringLiteral("_"), tableFolder) &&
         local->filePath() != englishTable) {
         installTranslator(local);
     } else {

@@ -178,7 +178,7 @@ TEST_F(IoFaultTest, EveryStoreWriteIsTruthfulUnderDiskFaultsAndTheStoreRecovers)
                 ASSERT_EQ(OtherConnection(file).integrity(), "ok");
                 // Whatever the first start managed, the store answers from the
                 // file as it is: every account it lists can log in.
-                for (const UserSchema& user : store.getUsers()) {
+                for (const UserSchema& user : store.getUsers(true)) {
                     EXPECT_TRUE(store.login(*user.User(), *user.Password()));
                 }
                 // A passing glitch leaves a complete start behind, and the

@@ -134,7 +134,7 @@ TEST_F(StoreFixture, RowsWrittenByAnotherProgramReadSafely) {
     EXPECT_EQ(entries[1].Password(), "3.5");
     EXPECT_EQ(entries[1].Http(), "A");
 
-    auto users = store.getUsers();
+    auto users = store.getUsers(true);
     ASSERT_EQ(users.size(), 2u);
     EXPECT_EQ(users[1].User(), "7");
     EXPECT_EQ(users[1].IsRoot(), 0);
