@@ -1,10 +1,10 @@
 #include "LockmereMain.h"
 
 #include "controller/AppDelegate.h"
-#include "windows/LoginWindow.h"
-#include "windows/MainWindow.h"
 #include "toolkit/Alerts.h"
 #include "toolkit/Localizer.h"
+#include "windows/LoginWindow.h"
+#include "windows/MainWindow.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
-
 #include <chrono>
 #include <cstdio>
 

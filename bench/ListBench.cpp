@@ -8,8 +8,8 @@
 //
 // Start-up runs offscreen unless QT_QPA_PLATFORM names another platform:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb ./build/bench/lockmere_bench --quick
-#include "controller/AppDelegate.h"
 #include "ReadPerQuestionSource.h"
+#include "controller/AppDelegate.h"
 #include "toolkit/AlertPresenter.h"
 
 #include <QApplication>
@@ -268,8 +268,8 @@ void startupFigures(const QString& lockmere, const QString& minimal, const QStri
          {std::pair{"an empty window     ", &empty}, std::pair{"a line of text      ", &text}}) {
         const double floorShown = median(*starts, &Start::shown);
         const double floorExited = median(*starts, &Start::exited);
-        std::printf("  minimal Qt program, %s %7.1f ms   %.2fx   (to exit %.1f ms, %.2fx)\n",
-                    name, floorShown, shown / floorShown, floorExited, exited / floorExited);
+        std::printf("  minimal Qt program, %s %7.1f ms   %.2fx   (to exit %.1f ms, %.2fx)\n", name,
+                    floorShown, shown / floorShown, floorExited, exited / floorExited);
     }
 }
 

@@ -177,7 +177,8 @@ void MySQLLite::createPasswordTable() {
 std::vector<CategorySchema> MySQLLite::getCategories() {
     std::vector<CategorySchema> categories;
     // Rows whose IDs do not fit a record are left out, as in every list.
-    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
+    Statement query(database_,
+                    "SELECT * FROM LM_CATEGORY WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
     while (query.nextRow()) {
         CategorySchema category;
         category.setID(query.columnInt(0));
@@ -191,7 +192,8 @@ int32_t MySQLLite::getIDByCategory(const OptionalText& name) {
     if (!name) {
         return 0;
     }
-    Statement query(database_, "SELECT * FROM LM_CATEGORY WHERE Category=? AND " LM_ID_FITS_32_BITS);
+    Statement query(database_,
+                    "SELECT * FROM LM_CATEGORY WHERE Category=? AND " LM_ID_FITS_32_BITS);
     query.bind(*name);
     int32_t id = 0;
     while (query.nextRow()) {

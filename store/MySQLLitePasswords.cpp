@@ -1,6 +1,6 @@
 // The password entry operations of the record store, on LM_PASSWORD.
-#include "MySQLLite.h"
 #include "IdRange.h"
+#include "MySQLLite.h"
 #include "Statement.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The account operations of the record store, on LM_USER.
-#include "MySQLLite.h"
 #include "IdRange.h"
+#include "MySQLLite.h"
 #include "Statement.h"
 
 namespace {

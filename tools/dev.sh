@@ -23,6 +23,8 @@ PACKAGES=(
   dpkg-dev file appstream desktop-file-utils
   # password strength estimation
   libzxcvbn-dev
+  # the house style check
+  clang-format
 )
 
 install_missing_packages() {

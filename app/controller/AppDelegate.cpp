@@ -1,6 +1,5 @@
 #include "controller/AppDelegate.h"
 
-
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QItemSelectionModel>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "controller/FreshList.h"
-#include "windows/LoginWindow.h"
-#include "windows/MainWindow.h"
 #include "MySQLLite.h"
+#include "controller/FreshList.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
+#include "windows/LoginWindow.h"
+#include "windows/MainWindow.h"
 
 #include <QKeySequence>
 #include <QList>

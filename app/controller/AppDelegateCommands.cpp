@@ -26,8 +26,9 @@ void AppDelegate::makeCommands() {
     const QList<QKeySequence> returnKeys{Qt::Key_Return, Qt::Key_Enter};
     QTableView* entries = ui.passwordTableView;
     commands_.openEntry = addCommand(entries, "Open", returnKeys, &AppDelegate::clickTableAction);
-    commands_.copyPassword = addCommand(entries, "CopyPassword", {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                                        &AppDelegate::copyPasswordAction);
+    commands_.copyPassword =
+        addCommand(entries, "CopyPassword", {QKeySequence(Qt::CTRL | Qt::Key_C)},
+                   &AppDelegate::copyPasswordAction);
     commands_.copyUser = addCommand(entries, "CopyUser", {QKeySequence(Qt::CTRL | Qt::Key_B)},
                                     &AppDelegate::copyUserAction);
     commands_.copyHttp = addCommand(entries, "CopyHttp", {}, &AppDelegate::copyHttpAction);

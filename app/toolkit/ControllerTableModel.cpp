@@ -86,7 +86,7 @@ QVariant ControllerTableModel::headerData(int section, Qt::Orientation orientati
                                           int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
         return column(section) != nullptr ? QVariant(headerTitles_[static_cast<size_t>(section)])
-                                           : QVariant();
+                                          : QVariant();
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -25,7 +25,8 @@ protected:
         }
         for (QTableView* list : {ui().passwordTableView, ui().userTable}) {
             for (int column = 0; column < list->model()->columnCount(); ++column) {
-                seen.headers.push_back(list->model()->headerData(column, Qt::Horizontal).toString());
+                seen.headers.push_back(
+                    list->model()->headerData(column, Qt::Horizontal).toString());
             }
         }
         for (QLabel* label :

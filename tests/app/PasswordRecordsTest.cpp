@@ -130,7 +130,7 @@ TEST_F(PasswordRecordsTest, TheEditorChecksTitleThenPasswordAndCancelStoresNothi
     EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
 
-    ui().pwdField->setText(" ");                    // only emptiness is refused
+    ui().pwdField->setText(" ");          // only emptiness is refused
     press(ui().pwdField, Qt::Key_Escape); // Escape cancels, as the button does
     EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(query("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"0"}}));
