@@ -1,0 +1,223 @@
+#!/usr/bin/env python3
+"""Fault injection: does the fast test suite notice a deliberate mistake?
+
+Applies each mistake below to the sources, one at a time, rebuilds the fast test programs, runs
+them and records which tests fail. A mistake that no test notices is a hole in the suite (or,
+rarely, a change that does not change behaviour: say so beside it).
+
+    tools/mutants.py                 every mistake, results to docs/mutants.md
+    tools/mutants.py 3 7             only these (numbers as in the table)
+    LOCKMERE_MUTANT_DIR=dir ...      build directory (default build-mutants)
+
+The sources are restored after each mistake, also when the run is interrupted.
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+BUILD = Path(os.environ.get("LOCKMERE_MUTANT_DIR", ROOT / "build-mutants"))
+PROGRAMS = ["tests/store/store_tests", "tests/app/toolkit/toolkit_tests", "tests/app/app_tests"]
+
+# (file, text as it stands, the mistake, what the mistake means)
+MUTANTS = [
+    # rights
+    ("app/controller/AccountRights.cpp", "return loginUser && loginUser->IsRoot() == 1;",
+     "return loginUser && loginUser->IsRoot() != 0;", "administrator: any non-zero flag"),
+    ("app/controller/AccountRights.cpp", "|| loginUser->ID() == account.ID() ||",
+     "|| loginUser->ID() != account.ID() ||", "open account: own-account rule inverted"),
+    ("app/controller/AccountRights.cpp", "return loginUser && isNamedRoot(*loginUser) && !isNamedRoot(account);",
+     "return loginUser && isNamedRoot(*loginUser);", "root may drop its own administrator flag"),
+    ("app/controller/AccountRights.cpp", "return account.User() == kRootName;",
+     "return account.User() == std::string(\"Root\");", "root recognised by the wrong name"),
+    ("app/controller/AppDelegateUsers.cpp", "    if (!isAdministrator(loginUser_)) {\n        showAlert(\"NoPermissionAlert\", \"NoPermissionAlertInfo\");\n        return;\n    }\n    setOperation(kAdd);",
+     "    setOperation(kAdd);", "add account: rights check dropped"),
+    ("app/controller/AppDelegateUsers.cpp", "    if (isNamedRoot(*account)) {", "    if (false) {",
+     "root may be deleted"),
+    ("app/controller/AppDelegateUsers.cpp", "account->ID() == loginUser_->ID()", "false",
+     "the logged-in account may be deleted"),
+    ("app/controller/AppDelegateUsers.cpp", "    if (!maySaveAccount()) {", "    if (false) {",
+     "account save: rights not checked again"),
+    ("app/controller/AppDelegateUsers.cpp", "(!flagChanged || mayChangeAdministratorFlag(loginUser_, userSchema_))",
+     "true", "account save: flag change not checked"),
+    ("app/controller/AppDelegatePasswords.cpp", "passwordSchema_.UserID() == loginUser_->ID()", "true",
+     "entry save: owner not checked again"),
+    ("app/controller/AppDelegatePasswords.cpp", "    passwordSchema_.setUserID(loginUser_->ID());\n", "",
+     "new entry not given to the logged-in account"),
+    # queries
+    ("store/MySQLLitePasswords.cpp", "WHERE UserID=? AND CategoryID=? ", "WHERE CategoryID=? AND ?>0 ",
+     "entries of every account listed"),
+    ("store/MySQLLitePasswords.cpp", "ORDER BY Title,User,ID", "ORDER BY ID",
+     "entries not sorted by title"),
+    ("store/MySQLLitePasswords.cpp", "query.bind(userID).bind(categoryID);", "query.bind(categoryID).bind(userID);",
+     "list query parameters swapped"),
+    ("store/MySQLLitePasswords.cpp", "\"Http=?,Memo=? WHERE ID=?\"", "\"Http=?,Memo=? WHERE ID>=?\"",
+     "update touches more than one entry"),
+    ("store/MySQLLitePasswords.cpp", "        .bind(*entry.Http())\n        .bind(*entry.Memo());",
+     "        .bind(*entry.Memo())\n        .bind(*entry.Http());", "web address and memo swapped"),
+    ("store/MySQLLitePasswords.cpp", "\"DELETE FROM LM_PASSWORD WHERE ID=?\"", "\"DELETE FROM LM_PASSWORD WHERE ID<=?\"",
+     "delete removes more than one entry"),
+    ("store/MySQLLiteUsers.cpp", "WHERE USER=? AND PASSWORD=? ", "WHERE USER=? AND (PASSWORD=? OR 1) ",
+     "login ignores the password"),
+    ("store/MySQLLiteUsers.cpp", "\"(SELECT 1 FROM LM_PASSWORD WHERE UserID=?)\"", "\"(SELECT 1 FROM LM_PASSWORD WHERE 0 AND UserID=?)\"",
+     "account deleted while it owns entries"),
+    ("store/MySQLLiteUsers.cpp", "return std::nullopt; // not prepared", "return false; // not prepared",
+     "a failed ownership read answers no entries"),
+    ("store/MySQLLiteUsers.cpp", "update.bind(*user.User()).bind(*user.Password())", "update.bind(*user.Password()).bind(*user.User())",
+     "account name and password swapped"),
+    ("store/MySQLLite.cpp", "WriteResult::Done : WriteResult::NoRow", "WriteResult::Done : WriteResult::Done",
+     "a write that changed nothing reported as done"),
+    ("store/MySQLLite.cpp", "        return WriteResult::Failed;\n    }\n    return sqlite3_changes",
+     "        return WriteResult::NoRow;\n    }\n    return sqlite3_changes", "a failed write reported as no row"),
+    ("store/Statement.cpp", "    return sqlite3_step(statement_) == SQLITE_DONE;", "    return sqlite3_step(statement_) != SQLITE_MISUSE;",
+     "a refused write reported as success"),
+    ("store/Statement.cpp", "    if (statement_ == nullptr || bindFailed_) {\n        return false;\n    }\n    return sqlite3_step(statement_) == SQLITE_DONE",
+     "    if (statement_ == nullptr) {\n        return false;\n    }\n    return sqlite3_step(statement_) == SQLITE_DONE", "a failed bind ignored by a write"),
+    ("store/IdRange.h", "ID BETWEEN -2147483648 AND 2147483647", "1", "the 32-bit ID guard removed"),
+    ("store/MySQLLite.cpp", "    sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);\n}\n\nvoid MySQLLite::createSchema",
+     "}\n\nvoid MySQLLite::createSchema", "busy timeout not restored after a start on a locked file"),
+    ("store/MySQLLite.cpp", "'root','tiwe',1", "'root','tiwe',0", "the seed account is no administrator"),
+    ("store/MySQLLite.cpp", "        localizedText_ = [](const std::string& key) { return key; };",
+     "        localizedText_ = [](const std::string&) { return std::string(); };", "category names without a translation fall back to nothing"),
+    # freshness and rows
+    ("app/controller/FreshList.h", "!held_ || !(arguments_ == arguments) || stamp_ != now", "!held_ || !(arguments_ == arguments)",
+     "a list is not read again after another copy wrote"),
+    ("app/controller/FreshList.h", "!held_ || !(arguments_ == arguments) || stamp_ != now", "!held_ || stamp_ != now",
+     "a list is not read again for another category"),
+    ("store/MySQLLiteChanges.cpp", "stamp.ownChanges = sqlite3_total_changes64(database_);", "",
+     "our own writes do not move the stamp"),
+    ("app/controller/RecordAtRow.h", "row >= static_cast<int>(list.size())", "row > static_cast<int>(list.size())",
+     "off by one on a row that vanished"),
+    ("app/controller/AppDelegateRows.cpp", "    std::optional<PasswordSchema> entry = withID(currentEntries(), *chosenEntryID_);",
+     "    const int at = selectedRow(window_.ui.passwordTableView);\n    std::optional<PasswordSchema> entry = at < static_cast<int>(currentEntries().size()) ? std::optional<PasswordSchema>(currentEntries()[at]) : std::nullopt;",
+     "a row action takes whatever now stands at the row"),
+    ("app/controller/AppDelegatePasswords.cpp", "    case WriteResult::NoRow: // deleted by another copy while the confirmation was open\n        recordGone(passwordTableModel_);",
+     "    case WriteResult::NoRow: // deleted by another copy while the confirmation was open\n        passwordTableModel_->reloadData();", "an entry gone meanwhile is not reported"),
+    ("app/controller/AppDelegatePasswords.cpp", "        showAlert(\"DeleteFailAlert\", \"DeleteFailAlertInfo\");", "",
+     "a refused entry deletion is silent"),
+    ("app/controller/AppDelegatePasswords.cpp", "saved = mySQLLite_->updatePassword(passwordSchema_) == WriteResult::Done;",
+     "saved = mySQLLite_->updatePassword(passwordSchema_) != WriteResult::Failed;", "a save of a deleted entry reported as saved"),
+    ("app/controller/AppDelegateUsers.cpp", "    if (owns == false) {", "    if (owns != true) {",
+     "an unreadable ownership answer allows the deletion"),
+    ("app/controller/AppDelegate.cpp", "    return confirmed && session == session_;", "    return confirmed;",
+     "a confirmation outlives a logout"),
+    # session
+    ("app/controller/AppDelegateLogin.cpp", "    forgetTheSession();\n", "", "logout no longer clears"),
+    ("app/controller/AppDelegateLogin.cpp", "    showBox(nullptr);\n    entryList_", "    entryList_",
+     "logout leaves the box on show"),
+    ("app/controller/AppDelegateLogin.cpp", "    closeDialogsAndMenus();\n", "", "logout leaves alerts open"),
+    ("app/controller/AppDelegateLogin.cpp", "    secretClipboard_.clearNow(); // a copied password", "    // a copied password",
+     "logout does not clear the clipboard"),
+    ("app/controller/AppDelegateLogin.cpp", "        shakeWindow(&loginWindow_);\n", "", "a refused login does not shake"),
+    ("app/controller/AppDelegateLogin.cpp", "    if (user.isEmpty()) {", "    if (password.isEmpty()) {",
+     "an empty name is tried, an empty password refused"),
+    ("app/controller/AppDelegateLogin.cpp", "QStringLiteral(\"[*][*]\")", "QStringLiteral(\"[*]\")",
+     "the [*] in a name is taken as Qt's placeholder"),
+    # toolkit
+    ("app/toolkit/WindowShaker.cpp", "            window_->move(home_);\n", "", "the shake does not return the window"),
+    ("app/toolkit/SecretClipboard.cpp", "    ticker_.start();\n", "", "the clearing timer is never started"),
+    ("app/toolkit/SecretClipboard.cpp", "    if (holdsOurCopy()) {\n        clipboard_->clear();", "    if (true) {\n        clipboard_->clear();",
+     "someone else's clipboard text is cleared"),
+    ("app/toolkit/SecretClipboard.cpp", "        clipboard_->clear();\n", "", "the clipboard is not cleared"),
+    ("app/toolkit/Localizer.cpp", "+ \"_en.qm\"", "+ \"_fr.qm\"", "the English fallback table is not found"),
+    ("app/toolkit/ControllerTableModel.cpp", "    beginResetModel();\n    endResetModel();", "",
+     "reloadData does not tell the view"),
+    ("app/controller/AppDelegatePasswords.cpp", "    if (shownBox() != editor) {\n        return;\n    }\n", "",
+     "an editor that is no longer on show still switches the page"),
+    ("app/controller/AppDelegateCommands.cpp", "    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);\n",
+     "    action->setShortcutContext(Qt::WindowShortcut);\n", "list keys work everywhere in the window"),
+    ("app/controller/AppDelegateDataSource.cpp", "return mayOpenAccount(loginUser_, *account) ? toQString(account->Password()) : kMasked;",
+     "return toQString(account->Password());", "others' passwords shown in the account list"),
+    ("app/passwordtools/PasswordGenerator.cpp", "uniformBelow(static_cast<int>(alphabet.size()))",
+     "uniformBelow(static_cast<int>(alphabet.size()) / 2)", "the generator uses half its alphabet"),
+]
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, cwd=ROOT, capture_output=True, text=True, **kwargs)
+
+
+def configure():
+    if not (BUILD / "CMakeCache.txt").exists():
+        result = run(["cmake", "-S", ".", "-B", str(BUILD), "-DCMAKE_BUILD_TYPE=Debug",
+                      "-DLOCKMERE_BUILD_BENCH=OFF"])
+        if result.returncode != 0:
+            sys.exit(result.stdout + result.stderr)
+
+
+def build():
+    targets = [p.rsplit("/", 1)[1] for p in PROGRAMS]
+    result = run(["cmake", "--build", str(BUILD), "-j", str(os.cpu_count()), "--target", *targets])
+    return result.returncode == 0
+
+
+def failing_tests():
+    """The tests that fail, by name; a program that dies names itself."""
+    failed = []
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    for program in PROGRAMS:
+        try:
+            result = run([str(BUILD / program)], env=env, timeout=300)
+        except subprocess.TimeoutExpired:
+            failed.append(program + " (timed out)")
+            continue
+        names = re.findall(r"^\[  FAILED  \] (\S+) \(", result.stdout, re.M)
+        failed += names
+        if result.returncode != 0 and not names:
+            failed.append(program.rsplit("/", 1)[1] + " (died)")
+    return failed
+
+
+def main():
+    chosen = [int(a) for a in sys.argv[1:]] or range(1, len(MUTANTS) + 1)
+    configure()
+    if not build() or failing_tests():
+        sys.exit("the unchanged sources must build and pass first")
+    rows, caught = [], 0
+    for number in chosen:
+        path, old, new, meaning = MUTANTS[number - 1]
+        file = ROOT / path
+        original = file.read_text()
+        if original.count(old) != 1:
+            rows.append((number, meaning, "NOT APPLIED: the text is not there exactly once"))
+            continue
+        started = time.time()
+        try:
+            file.write_text(original.replace(old, new))
+            if not build():
+                verdict = "does not build"
+            else:
+                failed = failing_tests()
+                verdict = ", ".join(failed) if failed else "MISSED"
+        finally:
+            file.write_text(original)
+        caught += verdict != "MISSED"
+        rows.append((number, meaning, verdict))
+        print(f"{number:3} {time.time() - started:5.0f}s {meaning}: {verdict}", flush=True)
+    build()
+    print(f"caught {caught} of {len(rows)}")
+    if len(chosen) == len(MUTANTS):
+        write_report(rows, caught)
+
+
+def write_report(rows, caught):
+    lines = [
+        "# Deliberate mistakes and the tests that catch them",
+        "",
+        "Made by `tools/mutants.py` (store, toolkit and app tests; the robustness, end-to-end and",
+        "installation tests are not run). Each row is one mistake applied alone.",
+        "",
+        f"Caught: {caught} of {len(rows)}.",
+        "",
+        "| # | mistake | failing tests |",
+        "|---|---|---|",
+    ]
+    lines += [f"| {n} | {m} | {v} |" for n, m, v in rows]
+    (ROOT / "docs" / "mutants.md").write_text("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
