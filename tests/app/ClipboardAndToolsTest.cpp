@@ -1,0 +1,110 @@
+// Copying from the list, the row menu, and making and rating passwords in the editors.
+#include "passwordtools/PasswordGenerator.h"
+#include "passwordtools/PasswordStrength.h"
+#include "support/AppFixture.h"
+
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <map>
+#include <set>
+
+class ClipboardTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        exec("INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) "
+             "VALUES(1,1,'mail','anna@x','s3cret','https://mail','')");
+        logIn("root", "tiwe");
+        ui().emailButton->click();
+        clipboard()->setText("before");
+    }
+    static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
+    void copy(Qt::Key key) { press(ui().passwordTableView, key, Qt::ControlModifier); }
+};
+
+TEST_F(ClipboardTest, ShortcutsCopyAsASecretThatClearsAfterTenSecondsOrAtLogout) {
+    copy(Qt::Key_C); // nothing chosen: nothing copied
+    EXPECT_EQ(clipboard()->text(), "before");
+    ui().passwordTableView->selectRow(0);
+    copy(Qt::Key_B);
+    EXPECT_EQ(clipboard()->text(), "anna@x");
+    copy(Qt::Key_C);
+    EXPECT_EQ(clipboard()->text(), "s3cret");
+    EXPECT_EQ(clipboard()->mimeData()->data("x-kde-passwordManagerHint"), "secret");
+    EXPECT_TRUE(ui().clipboardLabel->isVisible());
+    EXPECT_TRUE(app().secretClipboard().ticker().isActive());
+    for (int second = 0; second < 9; ++second) {
+        app().secretClipboard().secondElapsed();
+    }
+    EXPECT_EQ(clipboard()->text(), "s3cret");
+    app().secretClipboard().secondElapsed();
+    EXPECT_EQ(clipboard()->text(), "");
+    EXPECT_FALSE(ui().clipboardLabel->isVisible());
+
+    // A logout clears our copy, never what the user copied since.
+    copy(Qt::Key_C);
+    ui().logoutButton->click();
+    EXPECT_EQ(clipboard()->text(), "");
+    logIn("root", "tiwe");
+    ui().emailButton->click();
+    ui().passwordTableView->selectRow(0);
+    copy(Qt::Key_C);
+    clipboard()->setText("mine");
+    app().secretClipboard().clearNow();
+    EXPECT_EQ(clipboard()->text(), "mine");
+}
+
+TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommands) {
+    QTableView* list = ui().passwordTableView;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                EXPECT_TRUE(list->actions().contains(action)); // so the key it shows works
+                offered << action->text() + " " + action->shortcut().toString();
+            }
+        }
+        menu->actions().at(4)->trigger();
+        menu->close();
+    });
+    emit list->customContextMenuRequested(list->visualRect(list->model()->index(0, 0)).center());
+    EXPECT_EQ(offered, (QStringList{"Open Return", "Copy Password Ctrl+C", "Copy User Name Ctrl+B",
+                                    "Copy Web Address ", "Delete Del"}));
+    EXPECT_EQ(clipboard()->text(), "https://mail");
+}
+
+TEST_F(ClipboardTest, EditorsGenerateStrongPasswordsAndRateWhatIsTyped) {
+    ui().addButton->click();
+    ui().generatePasswordButton->click();
+    EXPECT_EQ(ui().pwdField->text().size(), PasswordGenerator::kDefaultLength);
+    EXPECT_EQ(ui().pwdStrengthMeter->score(), 4);
+    ui().pwdField->setText("password");
+    EXPECT_EQ(ui().pwdStrengthMeter->score(), 0);
+    EXPECT_EQ(passwordStrengthScore("correct horse battery staple"), 4);
+
+    std::set<QString> seen;
+    const QString classes[] = {PasswordGenerator::uppercase(), PasswordGenerator::lowercase(),
+                               PasswordGenerator::digits(), PasswordGenerator::symbols()};
+    std::map<QChar, int> counts;
+    for (int i = 0; i < 2000; ++i) {
+        const QString password = PasswordGenerator().generate();
+        seen.insert(password);
+        for (const QString& alphabet : classes) {
+            ASSERT_TRUE(std::any_of(password.begin(), password.end(),
+                                    [&](QChar c) { return alphabet.contains(c); }));
+        }
+        for (QChar c : password) {
+            ++counts[c];
+        }
+    }
+    EXPECT_EQ(seen.size(), 2000u);
+    int alphabetSize = 0;
+    for (const QString& alphabet : classes) {
+        alphabetSize += alphabet.size();
+    }
+    EXPECT_EQ(static_cast<int>(counts.size()), alphabetSize); // every character is drawn
+}

@@ -1,0 +1,115 @@
+// Password entries as a user meets them: a category's list, the editor, opening and deleting.
+#include "support/AppFixture.h"
+
+#include <QIcon>
+
+class EntriesTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        logIn("root", "tiwe");
+    }
+    QTableView* list() { return ui().passwordTableView; }
+};
+
+TEST_F(EntriesTest, ACategoryListsItsOwnersEntriesAsTheFileHoldsThemNow) {
+    const int32_t anna = addAccount("anna", "a", 0);
+    for (const char* title : {"b", "A", "a", "B"}) {
+        addEntry(1, 2, title);
+    }
+    addEntry(anna, 2, "anna''s");
+    addEntry(1, 1, "mail");
+    ui().websiteButton->click();
+    EXPECT_EQ(app().currentCategory(), "Website");
+    EXPECT_EQ(ui().imageButton->text(), "Website");
+    EXPECT_EQ(ui().imageButton->icon().pixmap(24).toImage(),
+              QIcon(":/images/website24.png").pixmap(24).toImage());
+    EXPECT_EQ(column(list(), 0), (Texts{"A", "B", "a", "b"}));
+    EXPECT_EQ(column(list(), 2), (Texts{"pw", "pw", "pw", "pw"}));
+    EXPECT_EQ(ui().countLabel->text(), "4");
+
+    // Another copy's writes show at the next question.
+    exec("UPDATE LM_PASSWORD SET Title='0' WHERE Title='b'; DELETE FROM LM_PASSWORD WHERE "
+         "Title='a'");
+    EXPECT_EQ(column(list(), 0), (Texts{"0", "A", "B"}));
+    ui().emailButton->click();
+    EXPECT_EQ(column(list(), 0), Texts{"mail"});
+    logIn("anna", "a");
+    ui().websiteButton->click();
+    EXPECT_EQ(column(list(), 0), Texts{"anna's"});
+}
+
+TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) {
+    ui().emailButton->click();
+    ui().addButton->click();
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
+    EXPECT_EQ(ui().categoryPopupButton->currentText(), "Email");
+    ui().saveButton->click();
+    ui().titleField->setText("Work");
+    ui().saveButton->click();
+    EXPECT_EQ(alerts(), (Keys{"TitleNotNull/TitleNotNullInfo", "PwdNotNull/PwdNotNullInfo"}));
+    EXPECT_EQ(window_->focusWidget(), ui().pwdField);
+
+    fillEntryEditor("Work", "anna@x", "s3cret", "https://mail", "line 1\nline 2");
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT UserID, CategoryID, Title, User, Password, Http, Memo FROM LM_PASSWORD"),
+              (Rows{{"1", "1", "Work", "anna@x", "s3cret", "https://mail", "line 1\nline 2"}}));
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
+
+    openRow(list(), 0);
+    EXPECT_EQ(ui().memoField->toPlainText(), "line 1\nline 2");
+    ui().pwdField->setText("n3w 'quoted' パスワード");
+    ui().categoryPopupButton->setCurrentText("Router");
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT CategoryID, Password FROM LM_PASSWORD"),
+              (Rows{{"7", "n3w 'quoted' パスワード"}}));
+    EXPECT_EQ(column(list(), 0), Texts{}); // moved out of the list on show
+
+    // Escape cancels; a write lock held elsewhere fails the save and keeps every field.
+    ui().addButton->click();
+    fillEntryEditor("Bank", "", "pw", "", "memo");
+    press(ui().memoField, Qt::Key_Escape);
+    EXPECT_EQ(app().shownBox(), ui().passwordBox);
+    ui().addButton->click();
+    fillEntryEditor("Bank", "", "pw", "", "memo");
+    exec("BEGIN IMMEDIATE");
+    ui().saveButton->click();
+    exec("COMMIT");
+    EXPECT_EQ(alerts(), Keys{"SaveFailAlert/SaveFailAlertInfo"});
+    EXPECT_EQ(ui().memoField->toPlainText(), "memo");
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"2"}});
+
+    // With no category chosen the editor asks for one.
+    logIn("root", "tiwe");
+    ui().addButton->click();
+    fillEntryEditor("t", "", "p");
+    ui().saveButton->click();
+    EXPECT_EQ(alerts(), Keys{"CategoryNotNull/CategoryNotNullInfo"});
+}
+
+TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
+    addEntry(1, 1, "twin", "one");
+    addEntry(1, 1, "twin", "two");
+    addEntry(1, 2, "twin", "one");
+    ui().emailButton->click();
+    ui().removeButton->click(); // nothing chosen: nothing asked
+    EXPECT_TRUE(alerts().empty());
+    list()->selectRow(1);
+    ui().removeButton->click(); // answered Cancel
+    EXPECT_EQ(alerts(), Keys{"DelConfirm/DelInfo?OK|Cancel"});
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"3"}});
+    alerts_.answers = {AlertDefaultReturn, AlertDefaultReturn};
+    ui().removeButton->click();
+    EXPECT_EQ(sql("SELECT Password FROM LM_PASSWORD WHERE CategoryID=1"), Rows{{"one"}});
+    EXPECT_EQ(ui().countLabel->text(), "1");
+
+    // The Delete key does what the button does; a refusal of the database is said.
+    exec("CREATE TRIGGER keep BEFORE DELETE ON LM_PASSWORD BEGIN SELECT RAISE(ABORT,'no'); END");
+    list()->selectRow(0);
+    alerts();
+    press(list(), Qt::Key_Delete);
+    EXPECT_EQ(alerts(),
+              (Keys{"DelConfirm/DelInfo?OK|Cancel", "DeleteFailAlert/DeleteFailAlertInfo"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"2"}});
+}

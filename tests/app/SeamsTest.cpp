@@ -1,0 +1,218 @@
+// The seams between actions, where one account could reach another's data: a logout with an
+// editor open, a save checked only when its editor opened, a row that moved under the user, a
+// deletion that raced another copy.
+#include "support/AppFixture.h"
+#include "support/Records.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWindow>
+#include <functional>
+
+namespace {
+const std::string kNoPermission = "NoPermissionAlert/NoPermissionAlertInfo";
+const std::string kGone = "RecordGone/RecordGoneInfo";
+
+// Every text the window holds, shown or not.
+QStringList textsIn(QWidget* window) {
+    QStringList texts{window->windowTitle()};
+    for (auto* field : window->findChildren<QLineEdit*>()) {
+        texts << field->text();
+    }
+    for (auto* memo : window->findChildren<QPlainTextEdit*>()) {
+        texts << memo->toPlainText();
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    for (auto* popup : window->findChildren<QComboBox*>()) {
+        for (int i = 0; i < popup->count(); ++i) {
+            texts << popup->itemText(i);
+        }
+    }
+    return texts;
+}
+} // namespace
+
+class SeamsTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        anna_ = addAccount("anna", "a", 0);
+        addAccount("carl", "c", 1);
+        for (const char* title : {"alpha", "bravo", "charlie"}) {
+            addEntry(1, 1, title, std::string("secret-") + title);
+        }
+        logIn("root", "tiwe");
+        ui().emailButton->click();
+    }
+    Rows everything() {
+        return sql("SELECT * FROM LM_USER UNION ALL SELECT ID, Title, Password, UserID FROM "
+                   "LM_PASSWORD");
+    }
+    QTableView* list() { return ui().passwordTableView; }
+    int32_t anna_ = 0;
+};
+
+TEST_F(SeamsTest, TheNextAccountFindsNothingOfTheLastAndCannotSaveIt) {
+    const Rows before = everything();
+    const std::function<void()> leaveOpen[] = {
+        [&] { openRow(list(), 1); },
+        [&] {
+            ui().usersButton->click();
+            openRow(ui().userTable, 0);
+        },
+        [&] {
+            ui().usersButton->click();
+            ui().userAddButton->click();
+            ui().user1Field->setText("mallory");
+            ui().pwd1Field->setText("m");
+            ui().isRootCheckBox->setChecked(true);
+        },
+    };
+    for (const auto& open : leaveOpen) {
+        logIn("root", "tiwe");
+        ui().emailButton->click();
+        open();
+        ASSERT_NE(app().shownBox(), nullptr);
+        logIn("anna", "a");
+        EXPECT_EQ(app().shownBox(), nullptr);
+        EXPECT_EQ(app().operation(), QString());
+        EXPECT_EQ(list()->model()->rowCount(), 0);
+        EXPECT_EQ(ui().userTable->model()->rowCount(), 0);
+        for (const QString& text : textsIn(window_.get())) {
+            EXPECT_FALSE(text.contains("secret") || text.contains("bravo") ||
+                         text.contains("tiwe") || text.contains("root") || text.contains("mallory"))
+                << text.toStdString();
+        }
+        ui().saveButton->click();
+        ui().userSaveButton->click();
+        EXPECT_EQ(everything(), before);
+    }
+}
+
+TEST_F(SeamsTest, EverySaveChecksTheRightsOfTheAccountLoggedInNow) {
+    const PasswordSchema rootsEntry = app().mySQLLite()->getPasswords(1, std::string("Email"))[0];
+    const UserSchema root = *app().mySQLLite()->login("root", "tiwe");
+    const UserSchema eve = makeUser("eve", "e", 0, addAccount("eve", "e", 0));
+    const Rows before = everything();
+    const auto saveAccount = [&](const QString& operation, const UserSchema& account, bool admin) {
+        app().setOperation(operation);
+        app().setUserSchema(account);
+        ui().user1Field->setText("mallory");
+        ui().pwd1Field->setText("m");
+        ui().isRootCheckBox->setChecked(admin);
+        app().userSaveAction();
+    };
+    const std::pair<QString, std::function<void()>> attempts[] = {
+        {"anna",
+         [&] {
+             app().setOperation(AppDelegate::kEdit);
+             app().setPasswordSchema(rootsEntry);
+             fillEntryEditor("mine now", "", "pw");
+             ui().categoryPopupButton->addItem("Email");
+             app().saveAction();
+         }},
+        {"anna", [&] { saveAccount(AppDelegate::kEdit, root, true); }},
+        {"anna", [&] { saveAccount(AppDelegate::kAdd, UserSchema(), false); }},
+        {"carl", [&] { saveAccount(AppDelegate::kAdd, UserSchema(), true); }},
+        {"carl", [&] { saveAccount(AppDelegate::kEdit, eve, true); }},
+    };
+    for (const auto& [who, save] : attempts) {
+        logIn(who, who.left(1));
+        save();
+        EXPECT_EQ(alerts(), Keys{kNoPermission}) << who.toStdString();
+        EXPECT_EQ(everything(), before);
+    }
+    logIn("root", "tiwe");
+    saveAccount(AppDelegate::kEdit, eve, true);
+    EXPECT_TRUE(alerts().empty());
+    EXPECT_EQ(sql("SELECT IsRoot FROM LM_USER WHERE User='mallory'"), Rows{{"1"}});
+}
+
+TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
+    list()->selectRow(1);
+    exec("DELETE FROM LM_PASSWORD WHERE Title='alpha'"); // row 1 now shows "charlie"
+    press(list(), Qt::Key_Return);
+    EXPECT_EQ(ui().titleField->text(), "bravo");
+    ui().cancelButton->click();
+
+    const std::function<void()> actions[] = {
+        [&] { press(list(), Qt::Key_Return); },
+        [&] { press(list(), Qt::Key_C, Qt::ControlModifier); },
+        [&] {
+            alerts_.answers = {AlertDefaultReturn};
+            ui().removeButton->click();
+        },
+    };
+    for (const auto& act : actions) {
+        addEntry(1, 1, "bravo", "secret-bravo");
+        ui().emailButton->click();
+        list()->selectRow(0);
+        exec("DELETE FROM LM_PASSWORD WHERE Title='bravo'");
+        alerts();
+        act();
+        EXPECT_EQ(alerts().back(), kGone);
+        EXPECT_EQ(app().shownBox(), ui().passwordBox);
+        EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD"), Rows{{"charlie"}});
+        EXPECT_FALSE(app().secretClipboard().holdsOurCopy());
+        EXPECT_EQ(column(list(), 0), Texts{"charlie"});
+    }
+
+    // Gone while the confirmation is open; a logout while it is open answers no.
+    list()->selectRow(0);
+    alerts_.answers = {AlertDefaultReturn};
+    alerts_.whileOpen = [&] { exec("DELETE FROM LM_PASSWORD"); };
+    ui().removeButton->click();
+    EXPECT_EQ(alerts(), (Keys{"DelConfirm/DelInfo?OK|Cancel", kGone}));
+    addEntry(1, 1, "delta");
+    list()->selectRow(0);
+    alerts_.answers = {AlertDefaultReturn};
+    alerts_.whileOpen = [&] { app().logoutAction(); };
+    ui().removeButton->click();
+    alerts_.whileOpen = nullptr;
+    EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD"), Rows{{"delta"}});
+}
+
+TEST_F(SeamsTest, AnAccountIsDeletedOnlyWhileItOwnsNothingAndEveryFailureIsSaid) {
+    ui().usersButton->click();
+    ui().userTable->selectRow(1);
+    alerts_.answers = {AlertDefaultReturn, AlertDefaultReturn, AlertDefaultReturn};
+    alerts_.whileOpen = [&] { addEntry(anna_, 1, "late"); };
+    ui().userRemoveButton->click();
+    alerts_.whileOpen = nullptr;
+    exec("DELETE FROM LM_PASSWORD WHERE UserID=" + std::to_string(anna_) +
+         "; ALTER TABLE LM_PASSWORD RENAME TO Elsewhere");
+    ui().userRemoveButton->click();
+    exec("ALTER TABLE Elsewhere RENAME TO LM_PASSWORD; CREATE TRIGGER keep BEFORE DELETE ON "
+         "LM_USER BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    ui().userRemoveButton->click();
+    EXPECT_EQ(alerts(), (Keys{"DelConfirm/DelInfo?OK|Cancel", "DelUserAlert/UserHasData",
+                              "DelUserAlert/UserDataUnknown", "DelConfirm/DelInfo?OK|Cancel",
+                              "DeleteFailAlert/DeleteFailAlertInfo"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_USER WHERE User='anna'"), Rows{{"1"}});
+}
+
+TEST_F(SeamsTest, ASaveOfARecordDeletedMeanwhileFailsAndKeepsTheText) {
+    openRow(list(), 0);
+    ui().pwdField->setText("new secret");
+    exec("DELETE FROM LM_PASSWORD WHERE Title='alpha'");
+    ui().saveButton->click();
+    ui().usersButton->click();
+    openRow(ui().userTable, 1);
+    ui().pwd1Field->setText("changed");
+    exec("DELETE FROM LM_USER WHERE User='anna'");
+    ui().userSaveButton->click();
+    EXPECT_EQ(alerts(),
+              (Keys{"SaveFailAlert/SaveFailAlertInfo", "SaveFailAlert/SaveFailAlertInfo"}));
+    EXPECT_EQ(ui().pwd1Field->text(), "changed");
+    EXPECT_EQ(app().shownBox(), ui().createUserBox);
+}
+
+TEST_F(SeamsTest, AWindowTitleShowsTheNameExactly) {
+    addAccount("a[*]b", "p", 0);
+    logIn("a[*]b", "p");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_->windowHandle()->title(), "a[*]b");
+}

@@ -1,0 +1,204 @@
+// The store against a real file in a fresh folder, looked at through a second connection as
+// another program would.
+#include "MySQLLite.h"
+#include "support/OtherConnection.h"
+#include "support/Records.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using Rows = OtherConnection::Rows;
+
+class StoreTest : public ::testing::Test {
+protected:
+    MySQLLite& start(std::map<std::string, std::string> names = {}) {
+        store_ = std::make_unique<MySQLLite>(documents_, [names](const std::string& key) {
+            const auto found = names.find(key);
+            return found == names.end() ? key : found->second;
+        });
+        store_->createTables();
+        return *store_;
+    }
+    OtherConnection& other() {
+        if (!other_) {
+            other_ = std::make_unique<OtherConnection>(file_);
+        }
+        return *other_;
+    }
+    Rows sql(const std::string& query) { return other().rows(query); }
+
+    TempFolder folder_;
+    std::string documents_ = (folder_.path() / "Documents").string();
+    std::string file_ = documents_ + "/Lockmere.sqlite3";
+    std::unique_ptr<MySQLLite> store_;
+    std::unique_ptr<OtherConnection> other_;
+};
+
+TEST_F(StoreTest, FirstStartMakesAPrivateFileSeededOnceInTheUsersLanguage) {
+    start({{"Email", "E-Mail"}, {"Other", "Sonstiges"}});
+    start({{"Email", "E-Mail"}, {"Other", "Sonstiges"}});
+    struct stat info {};
+    ASSERT_EQ(stat(file_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(sql("SELECT * FROM LM_USER"), (Rows{{"1", "root", "tiwe", "1"}}));
+    EXPECT_EQ(sql("SELECT count(*), min(Category), max(ID) FROM LM_CATEGORY"),
+              (Rows{{"10", "BankCard", "10"}}));
+    EXPECT_EQ(sql("SELECT Category FROM LM_CATEGORY WHERE ID IN (1,10)"),
+              (Rows{{"E-Mail"}, {"Sonstiges"}}));
+    // A name that no translation gives stays its key.
+    EXPECT_EQ(store_->getIDByCategory("Router"), 7);
+    for (const OptionalText& name : {OptionalText("router"), OptionalText("Router "),
+                                     OptionalText("' OR '1'='1"), OptionalText()}) {
+        EXPECT_EQ(store_->getIDByCategory(name), 0);
+    }
+}
+
+TEST_F(StoreTest, AccountsKeepTheirTextExactlyAndLoginMatchesExactly) {
+    MySQLLite& store = start();
+    const std::string odd = "O'Brien \"x\" --; Ünïcødé 名前 " + std::string(10000, 'z');
+    ASSERT_TRUE(store.insertUser(makeUser(odd, "p'w", 0)));
+    EXPECT_FALSE(store.insertUser(makeUser(odd, "other", 1))); // names are unique
+    ASSERT_TRUE(store.login(odd, "p'w"));
+    EXPECT_EQ(store.login(odd, "p'w")->User(), odd);
+    for (const auto& [name, password] : std::vector<std::pair<std::string, std::string>>{
+             {"root", "tiwe "}, {"Root", "tiwe"}, {"root", ""}, {"' OR 1=1 --", "x"}}) {
+        EXPECT_FALSE(store.login(name, password)) << name << "/" << password;
+    }
+    UserSchema renamed = *store.login(odd, "p'w");
+    renamed.setUser("ann");
+    renamed.setPassword("a");
+    renamed.setIsRoot(1);
+    EXPECT_EQ(store.updateUser(renamed), WriteResult::Done);
+    EXPECT_EQ(sql("SELECT User, Password, IsRoot FROM LM_USER WHERE ID=2"),
+              (Rows{{"ann", "a", "1"}}));
+    renamed.setUser("root");
+    EXPECT_EQ(store.updateUser(renamed), WriteResult::Failed); // taken
+    renamed.setID(99);
+    EXPECT_EQ(store.updateUser(renamed), WriteResult::NoRow);
+    EXPECT_EQ(store.getUsers(true).size(), 2u);
+}
+
+TEST_F(StoreTest, AnAccountIsDeletedOnlyWhileItOwnsNothingAndAnUnreadableAnswerIsUnknown) {
+    MySQLLite& store = start();
+    ASSERT_TRUE(store.insertUser(makeUser("anna", "a", 0)));
+    ASSERT_TRUE(store.insertPassword(makeEntry(2, 1, "mail")));
+    EXPECT_EQ(store.hasData(2), true);
+    EXPECT_EQ(store.hasData(1), false);
+    EXPECT_EQ(store.delUser(2), WriteResult::NoRow);
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_USER WHERE ID=2"), (Rows{{"1"}}));
+    EXPECT_EQ(other().exec("DELETE FROM LM_PASSWORD"), "");
+    EXPECT_EQ(store.delUser(2), WriteResult::Done);
+    EXPECT_EQ(store.delUser(2), WriteResult::NoRow);
+    EXPECT_EQ(other().exec("ALTER TABLE LM_PASSWORD RENAME TO Elsewhere"), "");
+    EXPECT_EQ(store.hasData(1), std::nullopt);
+    EXPECT_EQ(store.delUser(1), WriteResult::Failed);
+}
+
+TEST_F(StoreTest, EntriesAreListedPerOwnerAndCategoryInTitleOrderAndWrittenOneByOne) {
+    MySQLLite& store = start();
+    for (const char* title : {"b", "A", "a", "B"}) {
+        ASSERT_TRUE(store.insertPassword(makeEntry(1, 2, title, "u", "p")));
+    }
+    ASSERT_TRUE(store.insertPassword(makeEntry(1, 3, "other category")));
+    ASSERT_TRUE(store.insertPassword(makeEntry(2, 2, "other owner")));
+    const auto titles = [&] {
+        std::vector<std::string> seen;
+        for (const PasswordSchema& entry : store.getPasswords(1, std::string("Website"))) {
+            seen.push_back(*entry.Title());
+        }
+        return seen;
+    };
+    EXPECT_EQ(titles(), (std::vector<std::string>{"A", "B", "a", "b"}));
+    EXPECT_TRUE(store.getPasswords(1, std::nullopt).empty());
+
+    PasswordSchema entry = store.getPasswords(1, std::string("Website"))[0];
+    entry.setUserID(2); // an update never hands an entry to another account
+    entry.setCategoryID(3);
+    entry.setTitle("moved");
+    entry.setUser("line1\nline2");
+    entry.setHttp("https://x");
+    entry.setMemo("memo");
+    EXPECT_EQ(store.updatePassword(entry), WriteResult::Done);
+    EXPECT_EQ(sql("SELECT UserID, CategoryID, Title, User, Http, Memo FROM LM_PASSWORD WHERE ID=" +
+                  std::to_string(entry.ID())),
+              (Rows{{"1", "3", "moved", "line1\nline2", "https://x", "memo"}}));
+    EXPECT_EQ(titles(), (std::vector<std::string>{"B", "a", "b"}));
+    EXPECT_EQ(store.delPassword(entry.ID()), WriteResult::Done);
+    EXPECT_EQ(store.delPassword(entry.ID()), WriteResult::NoRow);
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), (Rows{{"5"}}));
+    entry.setID(entry.ID() + 100);
+    EXPECT_EQ(store.updatePassword(entry), WriteResult::NoRow);
+}
+
+TEST_F(StoreTest, RowsOfAnotherProgramWithIDsBeyond32BitsAreLeftOut) {
+    MySQLLite& store = start();
+    EXPECT_EQ(other().exec("INSERT INTO LM_USER VALUES(4294967297,'big','b',1);"
+                           "INSERT INTO LM_CATEGORY VALUES(4294967298,'Big');"
+                           "INSERT INTO LM_PASSWORD VALUES(4294967299,1,1,'big','','','','')"),
+              "");
+    EXPECT_FALSE(store.login("big", "b"));
+    EXPECT_EQ(store.getUsers(true).size(), 1u);
+    EXPECT_EQ(store.getCategories().size(), 10u);
+    EXPECT_EQ(store.getIDByCategory("Big"), 0);
+    EXPECT_TRUE(store.getPasswords(1, std::string("Email")).empty());
+}
+
+TEST_F(StoreTest, TheStampMovesWithEveryWriteFromEitherConnection) {
+    MySQLLite& store = start();
+    const DataStamp first = store.dataStamp();
+    EXPECT_TRUE(first.known);
+    EXPECT_EQ(store.dataStamp(), first);
+    ASSERT_TRUE(store.insertUser(makeUser("anna", "a", 0)));
+    const DataStamp own = store.dataStamp();
+    EXPECT_NE(own, first);
+    EXPECT_EQ(other().exec("UPDATE LM_USER SET Password='b' WHERE User='anna'"), "");
+    EXPECT_NE(store.dataStamp(), own);
+}
+
+TEST_F(StoreTest, AWriteWaitsForAShortLockEvenAfterAStartOnALockedFile) {
+    start();
+    store_.reset();
+    EXPECT_EQ(other().exec("BEGIN IMMEDIATE"), "");
+    MySQLLite& store = start(); // gives up on the lock at once rather than hang the start
+    EXPECT_FALSE(store.insertUser(makeUser("held", "h", 0)));
+    EXPECT_EQ(other().exec("COMMIT; BEGIN IMMEDIATE"), "");
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other().exec("COMMIT");
+    });
+    EXPECT_TRUE(store.insertUser(makeUser("waited", "w", 0)));
+    release.join();
+}
+
+TEST_F(StoreTest, AnUnusableFolderOrFileFailsEveryCallAndKeepsEveryByte) {
+    const std::string garbage = "not a database, and it stays so\n" + std::string(5000, '\x01');
+    const std::function<void()> spoil[] = {
+        [&] { std::ofstream(folder_.path() / "Documents") << "a file where the folder goes"; },
+        [&] { std::filesystem::create_directories(file_); },
+        [&] {
+            std::filesystem::create_directories(documents_);
+            std::ofstream(file_, std::ios::binary) << garbage;
+        },
+    };
+    for (const auto& makeUnusable : spoil) {
+        std::filesystem::remove_all(folder_.path() / "Documents");
+        makeUnusable();
+        MySQLLite& store = start();
+        EXPECT_TRUE(store.getCategories().empty());
+        EXPECT_FALSE(store.login("root", "tiwe"));
+        EXPECT_FALSE(store.insertUser(makeUser("a", "b", 0)));
+        EXPECT_EQ(store.delUser(1), WriteResult::Failed);
+        EXPECT_EQ(store.hasData(1), std::nullopt);
+        EXPECT_FALSE(store.insertPassword(makeEntry(1, 1, "t")));
+        EXPECT_EQ(store.delPassword(1), WriteResult::Failed);
+        EXPECT_FALSE(store.dataStamp().known);
+        store_.reset();
+    }
+    std::ifstream kept(file_, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
+}

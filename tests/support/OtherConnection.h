@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// A fresh folder under the system's temporary directory, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The database file as another program sees it: a connection of its own, read-write, so that
+// it also plays the other copy that writes while the program looks.
+class OtherConnection {
+public:
+    using Rows = std::vector<std::vector<std::string>>;
+
+    explicit OtherConnection(const std::filesystem::path& file);
+    ~OtherConnection();
+    OtherConnection(const OtherConnection&) = delete;
+    OtherConnection& operator=(const OtherConnection&) = delete;
+
+    // Every row, each value as its text (NUL bytes kept, NULL as "<NULL>"); a statement that
+    // fails reads as the one row {"error: <SQLite's message>"}, never as no rows.
+    Rows rows(const std::string& sql);
+    // Runs statements; "" when they all ran, else SQLite's message.
+    std::string exec(const std::string& sql);
+
+private:
+    sqlite3* db_ = nullptr;
+};
