@@ -122,7 +122,8 @@ MUTANTS = [
     ("app/toolkit/SecretClipboard.cpp", "    if (holdsOurCopy()) {\n        clipboard_->clear();", "    if (true) {\n        clipboard_->clear();",
      "someone else's clipboard text is cleared"),
     ("app/toolkit/SecretClipboard.cpp", "        clipboard_->clear();\n", "", "the clipboard is not cleared"),
-    ("app/toolkit/Localizer.cpp", "+ \"_en.qm\"", "+ \"_fr.qm\"", "the English fallback table is not found"),
+    ("app/toolkit/Localizer.cpp", "    if (english->load(englishTable)) {", "    if (false) {",
+     "the English fallback table is never installed"),
     ("app/toolkit/ControllerTableModel.cpp", "    beginResetModel();\n    endResetModel();", "",
      "reloadData does not tell the view"),
     ("app/controller/AppDelegatePasswords.cpp", "    if (shownBox() != editor) {\n        return;\n    }\n", "",
@@ -132,7 +133,7 @@ MUTANTS = [
     ("app/controller/AppDelegateDataSource.cpp", "return mayOpenAccount(loginUser_, *account) ? toQString(account->Password()) : kMasked;",
      "return toQString(account->Password());", "others' passwords shown in the account list"),
     ("app/passwordtools/PasswordGenerator.cpp", "uniformBelow(static_cast<int>(alphabet.size()))",
-     "uniformBelow(static_cast<int>(alphabet.size()) / 2)", "the generator uses half its alphabet"),
+     "uniformBelow(static_cast<int>(alphabet.size()) - 1)", "the generator never draws its last character"),
 ]
 
 
