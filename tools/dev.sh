@@ -15,7 +15,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   # the end-to-end journey: a real X server, synthesized input, the accessibility bus
-  xvfb xauth xdotool at-spi2-core python3-pyatspi dbus
+  xvfb xauth at-spi2-core python3-dogtail dbus
   # password strength estimation
   libzxcvbn-dev
   # the house style check

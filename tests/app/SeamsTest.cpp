@@ -5,6 +5,7 @@
 #include "support/Records.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QWindow>
 #include <functional>
 
@@ -159,7 +160,11 @@ TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
     addEntry(1, 1, "delta");
     list()->selectRow(0);
     alerts_.answers = {AlertDefaultReturn};
-    alerts_.whileOpen = [&] { app().logoutAction(); };
+    alerts_.whileOpen = [&] { // root comes back, but the question was asked of the last session
+        logIn("root", "tiwe");
+        ui().emailButton->click();
+        list()->selectRow(0);
+    };
     ui().removeButton->click();
     alerts_.whileOpen = nullptr;
     EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD"), Rows{{"delta"}});
@@ -198,6 +203,20 @@ TEST_F(SeamsTest, ASaveOfARecordDeletedMeanwhileFailsAndKeepsTheText) {
               (Keys{"SaveFailAlert/SaveFailAlertInfo", "SaveFailAlert/SaveFailAlertInfo"}));
     EXPECT_EQ(ui().pwd1Field->text(), "changed");
     EXPECT_EQ(app().shownBox(), ui().createUserBox);
+}
+
+TEST_F(SeamsTest, ALogoutClosesAnOpenMenu) {
+    bool closedByLogout = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        app().logoutAction();
+        closedByLogout = !menu->isVisible();
+        menu->close();
+    });
+    emit list()->customContextMenuRequested(
+        list()->visualRect(list()->model()->index(0, 0)).center());
+    EXPECT_TRUE(closedByLogout);
 }
 
 TEST_F(SeamsTest, AWindowTitleShowsTheNameExactly) {

@@ -1,15 +1,9 @@
-// The toolkit's parts that the program leans on, each on its own.
-#include "toolkit/Alerts.h"
+// The list model on its own: it keeps no rows and keeps Qt's model contract.
 #include "toolkit/ControllerTableModel.h"
-#include "toolkit/WindowShaker.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,31 +44,4 @@ TEST(ControllerTableModel, AsksTheSourceAtEveryQuestionAndKeepsQtsModelContract)
     EXPECT_EQ(headers.count(), 1);
     EXPECT_EQ(view.horizontalHeader()->model()->headerData(1, Qt::Horizontal).toString(),
               "Benutzer");
-}
-
-TEST(WindowShaker, AShakeRestartedMidwayStillEndsWhereTheWindowStarted) {
-    QWidget window;
-    window.setGeometry(200, 150, 300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QPoint home = window.pos();
-    QPointer<QPropertyAnimation> first = WindowShaker::shakeWindow(&window);
-    QTest::qWait(60);
-    EXPECT_NE(window.pos(), home);
-    QPointer<QPropertyAnimation> second = WindowShaker::shakeWindow(&window);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull() && second.isNull(); }, 3000));
-    EXPECT_EQ(window.pos(), home);
-}
-
-TEST(MessageBoxAlerts, AConfirmationDefaultsToItsFirstButtonAndEscapeAnswersTheOther) {
-    QWidget window;
-    MessageBoxAlerts alerts([&] { return &window; });
-    const auto answer = [&](std::function<void(QMessageBox*)> user) {
-        QTimer::singleShot(
-            0, [user] { user(qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); });
-        return alerts.runDeleteConfirmation("Delete?", "Gone for good.", "OK", "Cancel");
-    };
-    EXPECT_EQ(answer([](QMessageBox* box) { box->defaultButton()->click(); }), AlertDefaultReturn);
-    EXPECT_EQ(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }),
-              AlertOtherReturn);
 }
