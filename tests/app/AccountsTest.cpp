@@ -23,7 +23,6 @@ protected:
         alerts();
     }
     QTableView* list() { return ui().userTable; }
-    Rows accounts() { return sql("SELECT * FROM LM_USER ORDER BY ID"); }
     int32_t anna_ = 0;
 };
 
@@ -76,7 +75,6 @@ TEST_F(AccountsTest, OpeningAnAccountFollowsTheRights) {
 }
 
 TEST_F(AccountsTest, OnlyAdministratorsAddAccountsAndOnlyRootMakesAdministrators) {
-    const Rows before = accounts();
     for (const QString& name : {"anna", "dave"}) {
         openUsersAs(name, name.left(1) + "1");
         ui().userAddButton->click();
@@ -89,12 +87,7 @@ TEST_F(AccountsTest, OnlyAdministratorsAddAccountsAndOnlyRootMakesAdministrators
     ui().user1Field->setText("eve");
     ui().userSaveButton->click();
     EXPECT_EQ(alerts(), (Keys{"UserNotNull/UserNotNullInfo", "PwdNotNull/PwdNotNullInfo"}));
-    ui().user1Field->setText("anna"); // taken: the editor keeps what was typed
     ui().pwd1Field->setText("e1");
-    ui().userSaveButton->click();
-    EXPECT_EQ(alerts(), Keys{"SaveFailAlert/SaveFailAlertInfo"});
-    EXPECT_EQ(ui().user1Field->text(), "anna");
-    EXPECT_EQ(accounts(), before);
     ui().user1Field->setText("eve");
     ui().isRootCheckBox->setChecked(true);
     ui().userSaveButton->click();

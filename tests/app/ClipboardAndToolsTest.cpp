@@ -55,9 +55,10 @@ TEST_F(ClipboardTest, ShortcutsCopyAsASecretThatClearsAfterTenSecondsOrAtLogout)
     EXPECT_EQ(clipboard()->text(), "mine");
 }
 
-TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommands) {
+TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommandsAndALogoutClosesIt) {
     QTableView* list = ui().passwordTableView;
     QStringList offered;
+    bool closedByLogout = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
@@ -68,12 +69,16 @@ TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommands) {
             }
         }
         menu->actions().at(4)->trigger();
+        EXPECT_EQ(clipboard()->text(), "https://mail");
+        app().logoutAction();
+        closedByLogout = !menu->isVisible();
         menu->close();
     });
     emit list->customContextMenuRequested(list->visualRect(list->model()->index(0, 0)).center());
     EXPECT_EQ(offered, (QStringList{"Open Return", "Copy Password Ctrl+C", "Copy User Name Ctrl+B",
                                     "Copy Web Address ", "Delete Del"}));
-    EXPECT_EQ(clipboard()->text(), "https://mail");
+    EXPECT_TRUE(closedByLogout);
+    EXPECT_EQ(clipboard()->text(), "");
 }
 
 TEST_F(ClipboardTest, EditorsGenerateStrongPasswordsAndRateWhatIsTyped) {

@@ -5,7 +5,6 @@
 #include "support/Records.h"
 
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QWindow>
 #include <functional>
 
@@ -203,20 +202,6 @@ TEST_F(SeamsTest, ASaveOfARecordDeletedMeanwhileFailsAndKeepsTheText) {
               (Keys{"SaveFailAlert/SaveFailAlertInfo", "SaveFailAlert/SaveFailAlertInfo"}));
     EXPECT_EQ(ui().pwd1Field->text(), "changed");
     EXPECT_EQ(app().shownBox(), ui().createUserBox);
-}
-
-TEST_F(SeamsTest, ALogoutClosesAnOpenMenu) {
-    bool closedByLogout = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* menu = QApplication::activePopupWidget();
-        ASSERT_NE(menu, nullptr);
-        app().logoutAction();
-        closedByLogout = !menu->isVisible();
-        menu->close();
-    });
-    emit list()->customContextMenuRequested(
-        list()->visualRect(list()->model()->index(0, 0)).center());
-    EXPECT_TRUE(closedByLogout);
 }
 
 TEST_F(SeamsTest, AWindowTitleShowsTheNameExactly) {

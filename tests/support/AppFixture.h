@@ -30,7 +30,7 @@ protected:
         start();
     }
     void TearDown() override {
-        stop();
+        delegate_.reset(); // before the windows it answers for
         Localizer::uninstall();
         qputenv("HOME", savedHome_);
     }
@@ -38,7 +38,7 @@ protected:
     // Starts the program as main() does; every answer its lists give is checked against Qt's
     // model contract.
     void start() {
-        stop();
+        delegate_.reset();
         loginWindow_ = std::make_unique<LoginWindow>();
         window_ = std::make_unique<MainWindow>();
         delegate_ = std::make_unique<AppDelegate>(*loginWindow_, *window_, alerts_);
@@ -48,21 +48,13 @@ protected:
                                          QAbstractItemModelTester::FailureReportingMode::Fatal,
                                          list->model());
         }
-        other_ = std::make_unique<OtherConnection>(dbFile());
-    }
-    void stop() {
-        other_.reset();
-        delegate_.reset();
-        window_.reset();
-        loginWindow_.reset();
+        other_ = std::make_unique<OtherConnection>(
+            home_.filePath("Documents/Lockmere.sqlite3").toStdString());
     }
 
     AppDelegate& app() { return *delegate_; }
     const Ui::MainWindow& ui() { return delegate_->ui(); }
     const Ui::LoginWindow& loginUi() { return delegate_->loginUi(); }
-    std::string dbFile() const {
-        return home_.filePath("Documents/Lockmere.sqlite3").toStdString();
-    }
 
     // Logs out whoever is logged in, then types the name and password and presses Return.
     void logIn(const QString& user, const QString& password) {

@@ -18,16 +18,15 @@ inline UserSchema makeUser(std::string name, std::string password, int32_t isRoo
 }
 
 inline PasswordSchema makeEntry(int32_t userID, int32_t categoryID, std::string title,
-                                std::string user = "", std::string password = "",
-                                std::string http = "", std::string memo = "", int32_t id = 0) {
+                                std::string password = "") {
     PasswordSchema entry;
-    entry.setID(id);
     entry.setUserID(userID);
     entry.setCategoryID(categoryID);
     entry.setTitle(std::move(title));
-    entry.setUser(std::move(user));
     entry.setPassword(std::move(password));
-    entry.setHttp(std::move(http));
-    entry.setMemo(std::move(memo));
+    for (auto set :
+         {&PasswordSchema::setUser, &PasswordSchema::setHttp, &PasswordSchema::setMemo}) {
+        (entry.*set)("");
+    }
     return entry;
 }
