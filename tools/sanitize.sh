@@ -12,7 +12,7 @@ BUILD_DIR=${LOCKMERE_ASAN_DIR:-build-asan}
 JOBS=$(nproc)
 started=$(date +%s)
 
-SANITIZE="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+SANITIZE="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -D_GLIBCXX_ASSERTIONS"
 generator=()
 command -v ninja >/dev/null && [ ! -f "$BUILD_DIR/CMakeCache.txt" ] && generator=(-G Ninja)
 
