@@ -51,7 +51,8 @@ TEST_F(ClipboardTest, ShortcutsCopyAsASecretThatClearsAfterTenSecondsOrAtLogout)
     ui().passwordTableView->selectRow(0);
     copy(Qt::Key_C);
     clipboard()->setText("mine");
-    app().secretClipboard().secondElapsed(); // the user copied since: the tick stops, clearing nothing
+    // the user copied since: the tick stops, clearing nothing
+    app().secretClipboard().secondElapsed();
     EXPECT_EQ(clipboard()->text(), "mine");
 }
 
