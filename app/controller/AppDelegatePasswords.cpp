@@ -208,11 +208,9 @@ void AppDelegate::openEntry() {
 }
 
 void AppDelegate::removePasswordRecord() {
-    if (selectedRow(window_.ui.passwordTableView) < 0 || !confirmDeletion()) {
-        return;
-    }
+    // An entry already gone is said at once, without asking about it first.
     const std::optional<PasswordSchema> entry = chosenEntry();
-    if (!entry) {
+    if (!entry || !confirmDeletion()) {
         return;
     }
     switch (mySQLLite_->delPassword(entry->ID())) {
