@@ -1,10 +1,10 @@
 // Copying from the list, the row menu, and making and rating passwords in the editors.
 #include "passwordtools/PasswordGenerator.h"
-#include "passwordtools/PasswordStrength.h"
 #include "support/AppFixture.h"
 
 #include <QClipboard>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <set>
@@ -13,8 +13,7 @@ class ClipboardTest : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        exec("INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) "
-             "VALUES(1,1,'mail','anna@x','s3cret','https://mail','')");
+        exec("INSERT INTO LM_PASSWORD VALUES(1,1,1,'mail','anna@x','s3cret','https://mail','')");
         logIn("root", "tiwe");
         ui().emailButton->click();
         clipboard()->setText("before");
@@ -50,13 +49,14 @@ TEST_F(ClipboardTest, ShortcutsCopyAsASecretThatClearsAfterTenSecondsOrAtLogout)
     ui().emailButton->click();
     ui().passwordTableView->selectRow(0);
     copy(Qt::Key_C);
-    clipboard()->setText("mine");
-    // the user copied since: the tick stops, clearing nothing
+    ASSERT_EQ(clipboard()->text(), "s3cret");
+    clipboard()->setText("mine"); // the user copied since: neither the tick nor a logout clears it
     app().secretClipboard().secondElapsed();
+    ui().logoutButton->click();
     EXPECT_EQ(clipboard()->text(), "mine");
 }
 
-TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommandsAndALogoutClosesIt) {
+TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommandsAndALogoutClosesItAndAnyAlert) {
     QTableView* list = ui().passwordTableView;
     QStringList offered;
     bool closedByLogout = false;
@@ -71,15 +71,16 @@ TEST_F(ClipboardTest, TheRowMenuOffersTheListsOwnCommandsAndALogoutClosesIt) {
         }
         menu->actions().at(4)->trigger();
         EXPECT_EQ(clipboard()->text(), "https://mail");
+        QMessageBox alert; // an alert over the menu
+        alert.show();
         app().logoutAction();
-        closedByLogout = !menu->isVisible();
+        closedByLogout = !menu->isVisible() && !alert.isVisible();
         menu->close();
     });
     emit list->customContextMenuRequested(list->visualRect(list->model()->index(0, 0)).center());
     EXPECT_EQ(offered, (QStringList{"Open Return", "Copy Password Ctrl+C", "Copy User Name Ctrl+B",
                                     "Copy Web Address ", "Delete Del"}));
     EXPECT_TRUE(closedByLogout);
-    EXPECT_EQ(clipboard()->text(), "");
 }
 
 TEST_F(ClipboardTest, EditorsGenerateStrongPasswordsAndRateWhatIsTyped) {
@@ -89,7 +90,6 @@ TEST_F(ClipboardTest, EditorsGenerateStrongPasswordsAndRateWhatIsTyped) {
     EXPECT_EQ(ui().pwdStrengthMeter->score(), 4);
     ui().pwdField->setText("password");
     EXPECT_EQ(ui().pwdStrengthMeter->score(), 0);
-    EXPECT_EQ(passwordStrengthScore("correct horse battery staple"), 4);
 
     // Every password distinct and with every class; over many, every character is drawn.
     const QString classes[] = {PasswordGenerator::uppercase(), PasswordGenerator::lowercase(),

@@ -21,33 +21,25 @@ def log_in(app, user, password):
     app.child(roleName="frame", name=user)
 
 
-def main(binary):
-    home = tempfile.mkdtemp(prefix="lockmere-e2e-")
-    env = dict(os.environ, HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=home)
-    program = subprocess.Popen([binary], env=env)
-    try:
-        app = tree.root.application("Lockmere")
-        app.button("Log In")
-        with sqlite3.connect(os.path.join(home, "Documents", "Lockmere.sqlite3")) as db:
-            db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
-            db.execute("INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo)"
-                       " VALUES(1,1,'Bank','root-user','r00t-secret','','')")
-        log_in(app, "root", "tiwe")
-        app.button("Email").doActionNamed("Press")
-        app.child(roleName="table cell", name="Bank").doubleClick()
-        app.button("Save")  # the editor is on show
-        app.button("Log Out").doActionNamed("Press")
-        log_in(app, "anna", "anna-pw")
-        texts = [n.text if n.text is not None else n.name for n in app.findChildren(lambda n: True)]
-        left = [t for t in texts if t and ("r00t" in t or "root" in t or t in ("Bank", "Save"))]
-        if left:
-            sys.exit(f"FAIL: anna sees what root left: {left}")
-        print("PASS: a logout leaves nothing for the next account")
-    finally:
-        program.terminate()
-        program.wait(timeout=10)
-
-
-if __name__ == "__main__":
-    main(sys.argv[1])
+home = tempfile.mkdtemp(prefix="lockmere-e2e-")
+program = subprocess.Popen([sys.argv[1]], env=dict(
+    os.environ, HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=home))
+try:
+    app = tree.root.application("Lockmere")
+    app.button("Log In")
+    with sqlite3.connect(os.path.join(home, "Documents", "Lockmere.sqlite3")) as db:
+        db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
+        db.execute("INSERT INTO LM_PASSWORD VALUES(1,1,1,'Bank','root-user','r00t-secret','','')")
+    log_in(app, "root", "tiwe")
+    app.button("Email").doActionNamed("Press")
+    app.child(roleName="table cell", name="Bank").doubleClick()
+    app.button("Save")  # the editor is on show
+    app.button("Log Out").doActionNamed("Press")
+    log_in(app, "anna", "anna-pw")
+    texts = [n.text if n.text is not None else n.name for n in app.findChildren(lambda n: True)]
+    left = [t for t in texts if t and ("r00t" in t or "root" in t or t in ("Bank", "Save"))]
+    sys.exit(f"FAIL: anna sees what root left: {left}" if left else None)
+finally:
+    program.terminate()
+    program.wait(timeout=10)

@@ -24,7 +24,6 @@ protected:
     using Keys = std::vector<std::string>;
 
     void SetUp() override {
-        savedHome_ = qgetenv("HOME");
         qputenv("HOME", home_.path().toUtf8());
         Localizer::install(QLocale(QLocale::English, QLocale::UnitedStates));
         start();
@@ -32,7 +31,6 @@ protected:
     void TearDown() override {
         delegate_.reset(); // before the windows it answers for
         Localizer::uninstall();
-        qputenv("HOME", savedHome_);
     }
 
     // Starts the program as main() does; every answer its lists give is checked against Qt's
@@ -102,6 +100,7 @@ protected:
     // A key pressed as a user presses it: in the active window, with the focus on `widget`, so
     // the window's shortcuts see it first.
     void press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QCoreApplication::processEvents(); // a window hidden or shown just now settles first
         widget->window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
         widget->setFocus();
@@ -119,7 +118,6 @@ protected:
     Keys alerts() { return std::exchange(alerts_.shown, {}); }
 
     QTemporaryDir home_;
-    QByteArray savedHome_;
     ScriptedAlerts alerts_;
     std::unique_ptr<LoginWindow> loginWindow_;
     std::unique_ptr<MainWindow> window_;

@@ -1,21 +1,6 @@
 #include "support/OtherConnection.h"
 
-#include <cstdlib>
 #include <sqlite3.h>
-#include <system_error>
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lockmere-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    // A test may have taken the write permission away.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
 
 OtherConnection::OtherConnection(const std::filesystem::path& file) {
     sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);

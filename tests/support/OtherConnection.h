@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTemporaryDir>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -7,16 +8,9 @@
 struct sqlite3;
 
 // A fresh folder under the system's temporary directory, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+struct TempFolder {
+    QTemporaryDir dir;
+    std::filesystem::path path() const { return dir.path().toStdString(); }
 };
 
 // The database file as another program sees it: a connection of its own, read-write, so that
