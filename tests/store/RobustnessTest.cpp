@@ -1,18 +1,25 @@
 // A writer killed mid-stream or stopped by a full disk: every save it was told succeeded is in
-// the file, the file stays sound, and the failed save was reported as one.
+// the file, the file stays sound, and the failed save was reported as one. And random writes by
+// three accounts in three categories, each followed by a look at every list against a plain
+// model of what the file must hold.
 #include "MySQLLite.h"
 #include "support/OtherConnection.h"
 #include "support/Records.h"
 
+#include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
+#include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
-    TempFolder folder;
-    const std::string documents = (folder.path() / "Documents").string();
+    QTemporaryDir folder;
+    const std::string documents = folder.filePath("Documents").toStdString();
     MySQLLite(documents, nullptr).createTables();
     for (const rlim_t limit : {RLIM_INFINITY, rlim_t(256 * 1024)}) {
         int pipeEnds[2];
@@ -25,10 +32,9 @@ TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
             MySQLLite store(documents, nullptr);
             store.createTables();
             for (int i = 0;; ++i) {
-                const int answer =
-                    store.insertPassword(makeEntry(1, 1, std::to_string(i), std::string(3000, 'p')))
-                        ? i
-                        : -1;
+                const PasswordSchema entry =
+                    makeEntry(1, 1, std::to_string(i), std::string(3000, 'p'));
+                const int answer = store.insertPassword(entry) ? i : -1;
                 if (write(pipeEnds[1], &answer, sizeof answer) != sizeof answer || answer < 0) {
                     _exit(0);
                 }
@@ -51,5 +57,54 @@ TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
                             std::to_string(saved)),
                   (OtherConnection::Rows{{std::to_string(saved)}}));
         EXPECT_EQ(file.exec("DELETE FROM LM_PASSWORD"), "");
+    }
+}
+
+TEST(StoreModel, RandomWritesLeaveEveryListAsAPlainModelHoldsIt) {
+    QTemporaryDir folder;
+    MySQLLite store(folder.filePath("Documents").toStdString(), nullptr);
+    store.createTables();
+    std::mt19937 random(20261207);
+    std::map<int32_t, PasswordSchema> model;                                // by ID
+    using Row = std::tuple<std::string, int32_t, std::string, std::string>; // in the list's order
+    const auto rowOf = [](const PasswordSchema& e) {
+        return Row{*e.Title(), e.ID(), *e.Password(), *e.Memo()};
+    };
+    for (int32_t step = 1, lastID = 0; step <= 1500; ++step) {
+        PasswordSchema entry = makeEntry(1 + random() % 2, 1 + random() % 2,
+                                         std::to_string(random() % 5), "'" + std::to_string(step));
+        entry.setMemo(std::to_string(random() % 3));
+        entry.setID(1 + random() % (lastID + 1)); // one that exists, was deleted, or is to come
+        const auto found = model.find(entry.ID());
+        const WriteResult expected = found != model.end() ? WriteResult::Done : WriteResult::NoRow;
+        if (const int action = random() % 3; action == 0) {
+            ASSERT_TRUE(store.insertPassword(entry));
+            entry.setID(++lastID);
+            model[entry.ID()] = entry;
+        } else if (action == 1) {
+            ASSERT_EQ(store.updatePassword(entry), expected);
+            if (found != model.end()) { // an entry keeps its owner
+                entry.setUserID(found->second.UserID());
+                found->second = entry;
+            }
+        } else {
+            ASSERT_EQ(store.delPassword(entry.ID()), expected);
+            model.erase(entry.ID());
+        }
+        for (int32_t user = 1; user <= 2; ++user) {
+            for (const auto& [category, name] : {std::pair(1, "Email"), std::pair(2, "Website")}) {
+                std::vector<Row> modelled, stored;
+                for (const auto& [id, e] : model) {
+                    if (e.UserID() == user && e.CategoryID() == category) {
+                        modelled.push_back(rowOf(e));
+                    }
+                }
+                std::sort(modelled.begin(), modelled.end());
+                for (const PasswordSchema& e : store.getPasswords(user, std::string(name))) {
+                    stored.push_back(rowOf(e));
+                }
+                ASSERT_EQ(stored, modelled) << "step " << step;
+            }
+        }
     }
 }

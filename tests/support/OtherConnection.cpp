@@ -14,11 +14,9 @@ OtherConnection::~OtherConnection() {
 OtherConnection::Rows OtherConnection::rows(const std::string& sql) {
     Rows rows;
     sqlite3_stmt* statement = nullptr;
-    int result = sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
-    while (result == SQLITE_OK || result == SQLITE_ROW) {
-        if ((result = sqlite3_step(statement)) != SQLITE_ROW) {
-            break;
-        }
+    const int prepared = sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr);
+    int result = prepared;
+    while (prepared == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW) {
         std::vector<std::string>& row = rows.emplace_back();
         for (int i = 0; i < sqlite3_column_count(statement); ++i) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));

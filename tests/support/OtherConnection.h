@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 struct sqlite3;
-
-// A fresh folder under the system's temporary directory, removed with everything in it.
-struct TempFolder {
-    QTemporaryDir dir;
-    std::filesystem::path path() const { return dir.path().toStdString(); }
-};
 
 // The database file as another program sees it: a connection of its own, read-write, so that
 // it also plays the other copy that writes while the program looks.

@@ -5,12 +5,8 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    // gtest_discover_tests lists the tests at build time without the test environment, where no
-    // display may exist; listing needs no application, so do not create one.
-    if (GTEST_FLAG_GET(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
-    // Tests never need a real screen; an explicit QT_QPA_PLATFORM still wins.
+    // Tests never need a real screen, not even when gtest_discover_tests lists them at build
+    // time; an explicit QT_QPA_PLATFORM still wins.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -24,9 +24,8 @@ inline PasswordSchema makeEntry(int32_t userID, int32_t categoryID, std::string 
     entry.setCategoryID(categoryID);
     entry.setTitle(std::move(title));
     entry.setPassword(std::move(password));
-    for (auto set :
-         {&PasswordSchema::setUser, &PasswordSchema::setHttp, &PasswordSchema::setMemo}) {
-        (entry.*set)("");
-    }
+    entry.setUser("");
+    entry.setHttp("");
+    entry.setMemo("");
     return entry;
 }
