@@ -43,7 +43,7 @@ int runLockmere(int argc, char* argv[]) {
     QApplication::setApplicationName("Lockmere");
     // Lets desktops match the window to its .desktop file, also on Wayland.
     QGuiApplication::setDesktopFileName("org.lockmere.Lockmere");
-    Localizer::install(QLocale::system());
+    Localizer::install(QLocale::system(), kTranslationTables);
 
     LoginWindow loginWindow;
     MainWindow window;

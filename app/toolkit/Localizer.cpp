@@ -1,16 +1,12 @@
 #include "toolkit/Localizer.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QList>
 #include <QPointer>
 #include <QTranslator>
 
 namespace {
-
-// The tables are embedded as :/i18n/lockmere_<language>.qm; English is the fallback.
-const QString tableFolder = QStringLiteral(":/i18n");
-const QString tableBaseName = QStringLiteral("lockmere");
-const QString englishTable = tableFolder + "/" + tableBaseName + "_en.qm";
 
 // The translators are children of the application object, so QPointer keeps us from touching
 // ones that died with an earlier QApplication (tests create and destroy several).
@@ -30,8 +26,10 @@ QString Localizer::text(const QString& key) {
     return qtTrId(key.toUtf8().constData());
 }
 
-void Localizer::install(const QLocale& locale) {
+void Localizer::install(const QLocale& locale, const QString& tables) {
     uninstall();
+    const QString englishTable = tables + QStringLiteral("_en.qm");
+    const QFileInfo base(tables);
     QCoreApplication* application = QCoreApplication::instance();
     if (application == nullptr) {
         return;
@@ -47,7 +45,7 @@ void Localizer::install(const QLocale& locale) {
     auto* local = new QTranslator(application);
     // load() walks the locale's UI languages (de_CH, de, ...) and may well end on the English
     // table, which is already installed underneath.
-    if (local->load(locale, tableBaseName, QStringLiteral("_"), tableFolder) &&
+    if (local->load(locale, base.fileName(), QStringLiteral("_"), base.path()) &&
         local->filePath() != englishTable) {
         installTranslator(local);
     } else {

@@ -12,10 +12,10 @@ public:
     // knows comes back unchanged, so a missing translation shows up as its key, never as blank.
     static QString text(const QString& key);
 
-    // Replaces the tables this class installed before: English as the fallback and, on top of it,
-    // the table for `locale` when one is embedded. Qt asks the newest translator first, so a key
-    // missing from (say) German is taken from English.
-    static void install(const QLocale& locale);
+    // Replaces the tables this class installed before: English (`tables`_en.qm) as the fallback
+    // and, on top of it, the table for `locale` (`tables`_de.qm, ...) when there is one. Qt asks
+    // the newest translator first, so a key missing from (say) German is taken from English.
+    static void install(const QLocale& locale, const QString& tables);
 
     // Removes every table this class installed; afterwards each key shows itself.
     static void uninstall();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LockmereMain.h"
 #include "controller/AppDelegate.h"
 #include "support/OtherConnection.h"
 #include "support/ScriptedAlerts.h"
@@ -25,7 +26,7 @@ protected:
 
     void SetUp() override {
         qputenv("HOME", home_.path().toUtf8());
-        Localizer::install(QLocale(QLocale::English, QLocale::UnitedStates));
+        Localizer::install(QLocale(QLocale::English, QLocale::UnitedStates), kTranslationTables);
         start();
     }
     void TearDown() override {
