@@ -92,7 +92,7 @@ MUTANTS = [
     ("app/controller/RecordAtRow.h", "row >= static_cast<int>(list.size())", "row > static_cast<int>(list.size())",
      "off by one on a row that vanished"),
     ("app/controller/AppDelegateRows.cpp", "    std::optional<PasswordSchema> entry = withID(currentEntries(), *chosenEntryID_);",
-     "    const int at = selectedRow(window_.ui.passwordTableView);\n    std::optional<PasswordSchema> entry = at < static_cast<int>(currentEntries().size()) ? std::optional<PasswordSchema>(currentEntries()[at]) : std::nullopt;",
+     "    const int at = selectedRow(window_.ui.passwordTableView);\n    std::optional<PasswordSchema> entry = at >= 0 && at < static_cast<int>(currentEntries().size()) ? std::optional<PasswordSchema>(currentEntries()[at]) : std::nullopt;",
      "a row action takes whatever now stands at the row"),
     ("app/controller/AppDelegatePasswords.cpp", "    case WriteResult::NoRow: // deleted by another copy while the confirmation was open\n        recordGone(passwordTableModel_);",
      "    case WriteResult::NoRow: // deleted by another copy while the confirmation was open\n        passwordTableModel_->reloadData();", "an entry gone meanwhile is not reported"),

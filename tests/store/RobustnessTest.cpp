@@ -91,20 +91,18 @@ TEST(StoreModel, RandomWritesLeaveEveryListAsAPlainModelHoldsIt) {
             ASSERT_EQ(store.delPassword(entry.ID()), expected);
             model.erase(entry.ID());
         }
+        std::vector<std::tuple<int32_t, int32_t, Row>> modelled, stored;
+        for (const auto& [id, e] : model) {
+            modelled.emplace_back(e.UserID(), e.CategoryID(), rowOf(e));
+        }
+        std::sort(modelled.begin(), modelled.end());
         for (int32_t user = 1; user <= 2; ++user) {
             for (const auto& [category, name] : {std::pair(1, "Email"), std::pair(2, "Website")}) {
-                std::vector<Row> modelled, stored;
-                for (const auto& [id, e] : model) {
-                    if (e.UserID() == user && e.CategoryID() == category) {
-                        modelled.push_back(rowOf(e));
-                    }
-                }
-                std::sort(modelled.begin(), modelled.end());
                 for (const PasswordSchema& e : store.getPasswords(user, std::string(name))) {
-                    stored.push_back(rowOf(e));
+                    stored.emplace_back(user, category, rowOf(e));
                 }
-                ASSERT_EQ(stored, modelled) << "step " << step;
             }
         }
+        ASSERT_EQ(stored, modelled) << "step " << step;
     }
 }
