@@ -96,6 +96,12 @@ int MySQLLite::openDB() {
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (result == SQLITE_OK) {
         sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+        // Another program may have written the file: its triggers and views run no function or
+        // table that could reach outside it, and the schema cannot be rewritten behind SQLite.
+        sqlite3_db_config(database_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(database_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        // A deleted password is overwritten, not left standing in the file's free pages.
+        run("PRAGMA secure_delete=ON");
     }
     return result;
 }

@@ -107,3 +107,22 @@ TEST_F(StoreTest, AnUnusableFolderOrFileFailsEveryCallAndKeepsEveryByte) {
     std::ifstream kept(file_, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
 }
+
+TEST_F(StoreTest, ADeletedPasswordLeavesNoTraceAndAForeignTriggerReadsNothing) {
+    MySQLLite& store = start();
+    ASSERT_TRUE(store.insertPassword(makeEntry(1, 1, "t", "needle-8d2f")));
+    ASSERT_EQ(store.delPassword(store.getPasswords(1, std::string("Email"))[0].ID()),
+              WriteResult::Done);
+    std::ifstream file(file_, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}).find("needle"),
+              std::string::npos);
+    // A trigger that another program left behind, reading where the file lies.
+    EXPECT_EQ(
+        OtherConnection(file_).exec("CREATE TABLE leak(x); CREATE TRIGGER spy AFTER INSERT ON "
+                                    "LM_PASSWORD BEGIN INSERT INTO leak SELECT file FROM "
+                                    "pragma_database_list; END"),
+        "");
+    EXPECT_FALSE(store.insertPassword(makeEntry(1, 1, "t", "p")));
+    EXPECT_EQ(sql("SELECT count(*) FROM leak"), Rows{{"0"}});
+    EXPECT_TRUE(store.login("root", "tiwe"));
+}
