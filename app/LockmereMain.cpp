@@ -10,8 +10,21 @@
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 
 namespace {
+
+// A crash of a release build must not write the passwords in memory to a core file, and no
+// other process of the user may read them through /proc or a debugger. Debug and sanitizer
+// builds keep their dumps.
+void keepSecretsOutOfCoreDumps() {
+#ifdef NDEBUG
+    const rlimit none{0, 0};
+    setrlimit(RLIMIT_CORE, &none);
+    prctl(PR_SET_DUMPABLE, 0);
+#endif
+}
 
 // Without a display Qt aborts with a long message about platform plugins;
 // say it in one line instead.
@@ -33,6 +46,7 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 } // namespace
 
 int runLockmere(int argc, char* argv[]) {
+    keepSecretsOutOfCoreDumps(); // before anything reads a secret
     if (!hasDisplay()) {
         std::fprintf(stderr, "lockmere: no graphical display found; start it from a desktop "
                              "session.\n");
