@@ -24,6 +24,8 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
             &AppDelegate::rememberChosenAccount);
     connectActions();
     connectPasswordTools();
+    connect(&idleWatch_, &IdleWatch::idle, this, &AppDelegate::logoutUnattended);
+    connect(&screenLockWatch_, &ScreenLockWatch::locked, this, &AppDelegate::logoutUnattended);
 }
 
 // The windows outlive the controller (they belong to the interface

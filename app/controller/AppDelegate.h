@@ -4,6 +4,8 @@
 #include "controller/FreshList.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
+#include "sessionguard/IdleWatch.h"
+#include "sessionguard/ScreenLockWatch.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
@@ -41,6 +43,10 @@ public:
     void loginAction();
     void logoutAction();
     void shakeWindow(QWidget* window);
+    // Five minutes without input, a locked screen or sleep end the session as Log Out does.
+    static constexpr std::chrono::minutes kIdleLogout{5};
+    IdleWatch& idleWatch() { return idleWatch_; }
+    void logoutUnattended();
 
     // --- Password records (AppDelegatePasswords.cpp) ----------------------
     void pwdButtonAction(QAbstractButton* sender);
@@ -193,4 +199,6 @@ private:
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;
+    IdleWatch idleWatch_{kIdleLogout};
+    ScreenLockWatch screenLockWatch_;
 };

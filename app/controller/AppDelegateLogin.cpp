@@ -39,11 +39,18 @@ void AppDelegate::loginAction() {
     ++session_;
     const QString title = toQString(found->User());
     setLoginUser(std::move(found));
+    idleWatch_.restart();
     loginWindow_.hide();
     window_.setWindowTitle(literalWindowTitle(title));
     window_.show();
     window_.raise();
     window_.activateWindow();
+}
+
+void AppDelegate::logoutUnattended() {
+    if (loginUser_) {
+        logoutAction();
+    }
 }
 
 void AppDelegate::logoutAction() {

@@ -4,6 +4,7 @@
 #include "support/AppFixture.h"
 #include "support/Records.h"
 
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <functional>
@@ -171,4 +172,25 @@ TEST_F(SeamsTest, ASaveOfAnEntryDeletedMeanwhileFailsAndKeepsTheText) {
     EXPECT_EQ(alerts(), Keys{"SaveFailAlert/SaveFailAlertInfo"});
     EXPECT_EQ(ui().pwdField->text(), "new secret");
     EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
+}
+
+TEST_F(SeamsTest, FiveMinutesWithoutInputLogOutWhateverIsOpen) {
+    std::chrono::milliseconds now{0};
+    app().idleWatch().setClock([&] { return now; });
+    openRow(list(), 1);
+    app().secretClipboard().copy("secret-bravo");
+    QMessageBox alert; // an alert left open does not keep the session
+    alert.show();
+    now += AppDelegate::kIdleLogout - std::chrono::seconds(1);
+    QTest::keyClick(&alert, Qt::Key_Shift); // input puts it off
+    now += AppDelegate::kIdleLogout - std::chrono::seconds(1);
+    app().idleWatch().check();
+    ASSERT_TRUE(app().loginUser());
+    now += std::chrono::seconds(1);
+    app().idleWatch().check();
+    EXPECT_FALSE(app().loginUser());
+    EXPECT_TRUE(loginWindow_->isVisible());
+    EXPECT_FALSE(alert.isVisible());
+    EXPECT_FALSE(textsIn(window_.get()).contains("bravo"));
+    EXPECT_FALSE(app().secretClipboard().holdsOurCopy());
 }

@@ -1,5 +1,5 @@
 # Root leaves an entry open in the editor and logs out; the next account must find nothing of it
-# on screen. Driven through AT-SPI with dogtail, as a screen reader sees the program, and the
+# on screen, and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with dogtail, as a screen reader sees the program, and the
 # mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
 import os
 import sqlite3
@@ -38,7 +38,18 @@ try:
     log_in(app, "anna", "anna-pw")
     texts = [n.text or n.name for n in app.findChildren(lambda n: True)]
     left = [t for t in texts if "r00t" in t or "root" in t or t in ("Bank", "Save")]
-    sys.exit(f"FAIL: anna sees what root left: {left}" if left else None)
+    if left:
+        sys.exit(f"FAIL: anna sees what root left: {left}")
+    # The screen locks: the session ends as at Log Out and the login window is back.
+    subprocess.run(["dbus-send", "--session", "--type=signal", "/org/freedesktop/ScreenSaver",
+                    "org.freedesktop.ScreenSaver.ActiveChanged", "boolean:true"], check=True)
+    app.button("Log In")
+    if app.findChildren(lambda n: n.roleName == "frame" and n.name == "anna"):
+        sys.exit("FAIL: anna is still logged in after the screen locked")
+    with open(f"/proc/{program.pid}/limits") as limits:
+        core = [line.split()[4:6] for line in limits if line.startswith("Max core file size")]
+    if core != [["0", "0"]]:
+        sys.exit(f"FAIL: a crash may dump the passwords: core size {core}")
 finally:
     program.terminate()
     program.wait(timeout=10)

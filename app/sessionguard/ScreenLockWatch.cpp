@@ -1,0 +1,44 @@
+#include "sessionguard/ScreenLockWatch.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <unistd.h>
+
+namespace {
+const QString kLogind = QStringLiteral("org.freedesktop.login1");
+const QString kLogindPath = QStringLiteral("/org/freedesktop/login1");
+} // namespace
+
+ScreenLockWatch::ScreenLockWatch(QObject* parent) : QObject(parent) {
+    // Any sender, any path: KDE signals on /ScreenSaver, others on the interface's own path.
+    QDBusConnection session = QDBusConnection::sessionBus();
+    for (const char* screenSaver : {"org.freedesktop.ScreenSaver", "org.gnome.ScreenSaver"}) {
+        session.connect(QString(), QString(), screenSaver, QStringLiteral("ActiveChanged"), this,
+                        SLOT(activeChanged(bool)));
+    }
+
+    QDBusConnection system = QDBusConnection::systemBus();
+    if (!system.isConnected()) {
+        return;
+    }
+    system.connect(kLogind, kLogindPath, kLogind + QStringLiteral(".Manager"),
+                   QStringLiteral("PrepareForSleep"), this, SLOT(activeChanged(bool)));
+    // Lock is sent to one session's object: only this program's own session counts.
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogind, kLogindPath, kLogind + QStringLiteral(".Manager"),
+                                       QStringLiteral("GetSessionByPID"));
+    call << static_cast<quint32>(getpid());
+    const QDBusMessage reply = system.call(call, QDBus::Block, 1000);
+    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+        const QString path = reply.arguments().first().value<QDBusObjectPath>().path();
+        system.connect(kLogind, path, kLogind + QStringLiteral(".Session"), QStringLiteral("Lock"),
+                       this, SIGNAL(locked()));
+    }
+}
+
+void ScreenLockWatch::activeChanged(bool active) {
+    if (active) {
+        emit locked();
+    }
+}
