@@ -134,6 +134,13 @@ MUTANTS = [
      "return toQString(account->Password());", "others' passwords shown in the account list"),
     ("app/passwordtools/PasswordGenerator.cpp", "uniformBelow(static_cast<int>(alphabet.size()))",
      "uniformBelow(static_cast<int>(alphabet.size()) - 1)", "the generator never draws its last character"),
+    # walking away, foreign files
+    ("app/sessionguard/IdleWatch.cpp", "    case QEvent::TouchBegin:\n        restart();", "    case QEvent::TouchBegin:",
+     "input does not put the idle logout off"),
+    ("app/controller/AppDelegate.cpp", "    connect(&idleWatch_, &IdleWatch::idle, this, &AppDelegate::logoutUnattended);\n", "",
+     "idle time never logs out"),
+    ("store/MySQLLite.cpp", "SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0", "SQLITE_DBCONFIG_TRUSTED_SCHEMA, 1",
+     "a foreign file's triggers may call any function"),
 ]
 
 
