@@ -33,8 +33,12 @@ ScreenLockWatch::ScreenLockWatch(QObject* parent) : QObject(parent) {
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
         const QString path = reply.arguments().first().value<QDBusObjectPath>().path();
         system.connect(kLogind, path, kLogind + QStringLiteral(".Session"), QStringLiteral("Lock"),
-                       this, SIGNAL(locked()));
+                       this, SLOT(sessionLocked()));
     }
+}
+
+void ScreenLockWatch::sessionLocked() {
+    emit locked();
 }
 
 void ScreenLockWatch::activeChanged(bool active) {

@@ -17,4 +17,5 @@ signals:
 
 private slots:
     void activeChanged(bool active);
+    void sessionLocked();
 };

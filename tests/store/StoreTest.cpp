@@ -116,9 +116,10 @@ TEST_F(StoreTest, ADeletedPasswordLeavesNoTraceAndAForeignTriggerReadsNothing) {
     std::ifstream file(file_, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}).find("needle"),
               std::string::npos);
-    // A trigger that another program left behind, reading where the file lies.
+    // A trigger and a view that another program left behind, reading where the file lies.
     EXPECT_EQ(
-        OtherConnection(file_).exec("CREATE TABLE leak(x); CREATE TRIGGER spy AFTER INSERT ON "
+        OtherConnection(file_).exec("CREATE TABLE leak(x); CREATE VIEW peek AS SELECT * FROM "
+                                    "pragma_database_list; CREATE TRIGGER spy AFTER INSERT ON "
                                     "LM_PASSWORD BEGIN INSERT INTO leak SELECT file FROM "
                                     "pragma_database_list; END"),
         "");
