@@ -23,8 +23,9 @@ def log_in(app, user, password):
 
 
 home = tempfile.mkdtemp(prefix="lockmere-e2e-")
-program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, HOME=home, LC_ALL="C.UTF-8",
-                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=home))
+program = subprocess.Popen([sys.argv[1]], env=dict(  # on the X display even when run offscreen
+    os.environ, HOME=home, LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb",
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=home))
 try:
     app = tree.root.application("Lockmere")
     app.button("Log In")
