@@ -138,7 +138,7 @@ TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
         exec("DELETE FROM LM_PASSWORD WHERE Title='bravo'");
         alerts();
         act();
-        EXPECT_EQ(alerts().back(), kGone);
+        EXPECT_EQ(alerts(), Keys{kGone});
         EXPECT_EQ(app().shownBox(), ui().passwordBox);
         EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD"), Rows{{"charlie"}});
         EXPECT_FALSE(app().secretClipboard().holdsOurCopy());
