@@ -2,7 +2,6 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <unistd.h>
 
 namespace {
@@ -24,17 +23,19 @@ ScreenLockWatch::ScreenLockWatch(QObject* parent) : QObject(parent) {
     }
     system.connect(kLogind, kLogindPath, kLogind + QStringLiteral(".Manager"),
                    QStringLiteral("PrepareForSleep"), this, SLOT(activeChanged(bool)));
-    // Lock is sent to one session's object: only this program's own session counts.
+    // Lock is sent to one session's object: only this program's own session counts. Asked
+    // without waiting, so a slow logind never holds up the start.
     QDBusMessage call =
         QDBusMessage::createMethodCall(kLogind, kLogindPath, kLogind + QStringLiteral(".Manager"),
                                        QStringLiteral("GetSessionByPID"));
     call << static_cast<quint32>(getpid());
-    const QDBusMessage reply = system.call(call, QDBus::Block, 1000);
-    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-        const QString path = reply.arguments().first().value<QDBusObjectPath>().path();
-        system.connect(kLogind, path, kLogind + QStringLiteral(".Session"), QStringLiteral("Lock"),
-                       this, SLOT(sessionLocked()));
-    }
+    system.callWithCallback(call, this, SLOT(watchSession(QDBusObjectPath)));
+}
+
+void ScreenLockWatch::watchSession(const QDBusObjectPath& session) {
+    QDBusConnection::systemBus().connect(kLogind, session.path(),
+                                         kLogind + QStringLiteral(".Session"),
+                                         QStringLiteral("Lock"), this, SLOT(sessionLocked()));
 }
 
 void ScreenLockWatch::sessionLocked() {

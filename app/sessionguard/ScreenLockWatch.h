@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusObjectPath>
 #include <QObject>
 
 // Tells when the desktop locks the screen or the computer is about to sleep, from the D-Bus
@@ -17,5 +18,6 @@ signals:
 
 private slots:
     void activeChanged(bool active);
+    void watchSession(const QDBusObjectPath& session);
     void sessionLocked();
 };
