@@ -79,6 +79,9 @@ public:
     // One account's entries in the named category, ordered by Title, then
     // User, then ID (bytewise). Empty for an unknown or absent category.
     std::vector<PasswordSchema> getPasswords(int32_t userID, const OptionalText& category);
+    // One account's entries in every category, in the same order; empty when
+    // the store cannot be read.
+    std::vector<PasswordSchema> getAllPasswords(int32_t userID);
     std::optional<PasswordSchema> getPassword(int32_t id);
     // Refused (false, nothing written) when a text field is absent.
     bool insertPassword(const PasswordSchema& entry);

@@ -55,6 +55,19 @@ std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const Option
     return entries;
 }
 
+std::vector<PasswordSchema> MySQLLite::getAllPasswords(int32_t userID) {
+    std::vector<PasswordSchema> entries;
+    // Ordered and narrowed as a category's list is, for the same reasons.
+    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? "
+                               "AND " LM_ID_FITS_32_BITS " "
+                               "ORDER BY Title,User,ID");
+    query.bind(userID);
+    while (query.nextRow()) {
+        entries.push_back(readEntry(query));
+    }
+    return entries;
+}
+
 std::optional<PasswordSchema> MySQLLite::getPassword(int32_t id) {
     Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE ID=?");
     query.bind(id);
