@@ -15,11 +15,14 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     titleColumn_ = &passwordTableModel_->requiredColumn("Title");
     userColumn_ = &passwordTableModel_->requiredColumn("User");
     passwordColumn_ = &passwordTableModel_->requiredColumn("Password");
+    categoryColumn_ = &passwordTableModel_->requiredColumn("Category");
     user1Column_ = &userTableModel_->requiredColumn("User");
     password1Column_ = &userTableModel_->requiredColumn("Password");
     isRootColumn_ = &userTableModel_->requiredColumn("IsRoot");
     connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &AppDelegate::rememberChosenEntry);
+    connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &AppDelegate::updateCommands);
     connect(window.ui.userTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AppDelegate::rememberChosenAccount);
     connectActions();
@@ -54,6 +57,16 @@ const TableColumn& AppDelegate::password1Column() const {
 const TableColumn& AppDelegate::isRootColumn() const {
     return *isRootColumn_;
 }
+const TableColumn& AppDelegate::categoryColumn() const {
+    return *categoryColumn_;
+}
+
+QList<QAbstractButton*> AppDelegate::categoryButtons() const {
+    const Ui::MainWindow& ui = window_.ui;
+    return {ui.emailButton,    ui.websiteButton, ui.computerButton, ui.softwareButton,
+            ui.bankCardButton, ui.eBankButton,   ui.routerButton,   ui.lockButton,
+            ui.safeButton,     ui.otherButton};
+}
 
 // What the interface description connects: every control to its action.
 // The tables' double actions are set at start-up, as the program's own step.
@@ -64,9 +77,7 @@ void AppDelegate::connectActions() {
     connect(login.loginButton, &QAbstractButton::clicked, this, &AppDelegate::loginAction);
 
     const Ui::MainWindow& ui = window_.ui;
-    for (QAbstractButton* button :
-         {ui.emailButton, ui.websiteButton, ui.computerButton, ui.softwareButton, ui.bankCardButton,
-          ui.eBankButton, ui.routerButton, ui.lockButton, ui.safeButton, ui.otherButton}) {
+    for (QAbstractButton* button : categoryButtons()) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, button] { pwdButtonAction(button); });
     }
@@ -78,6 +89,8 @@ void AppDelegate::connectActions() {
     connect(ui.removeButton, &QAbstractButton::clicked, this, &AppDelegate::removePasswordRecord);
     connect(ui.saveButton, &QAbstractButton::clicked, this, &AppDelegate::saveAction);
     connect(ui.cancelButton, &QAbstractButton::clicked, this, &AppDelegate::cancelAction);
+    connect(ui.httpOpenButton, &QAbstractButton::clicked, this, &AppDelegate::openEditorHttpAction);
+    connect(ui.searchField, &QLineEdit::textChanged, this, &AppDelegate::searchAction);
 
     // Return in an editor's one-line fields saves, as a dialog's default
     // button would (the memo takes Return as a new line).
@@ -96,6 +109,7 @@ void AppDelegate::connectActions() {
 
 void AppDelegate::showBox(QWidget* box) {
     bottomBoxView()->setCurrentWidget(box != nullptr ? box : window_.ui.emptyPage);
+    updateCommands();
 }
 
 QWidget* AppDelegate::shownBox() const {

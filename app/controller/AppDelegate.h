@@ -4,6 +4,7 @@
 #include "controller/FreshList.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
+#include "search/EntrySearch.h"
 #include "sessionguard/IdleWatch.h"
 #include "sessionguard/ScreenLockWatch.h"
 #include "toolkit/AlertPresenter.h"
@@ -16,6 +17,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +27,7 @@
 // Its operations live in one file per subsystem: start-up and login, password
 // records, user administration, and the lists' data source.
 class QAction;
+class QMenu;
 
 class AppDelegate : public QObject, public TableDataSource {
     Q_OBJECT
@@ -73,6 +77,29 @@ public:
     void copyHttpAction();
     SecretClipboard& secretClipboard() { return secretClipboard_; }
 
+    // --- Web addresses (AppDelegateWeb.cpp) -------------------------------
+    // Hands a web page to the desktop's browser; false when nothing took it.
+    // Tests put one in that records instead of starting a browser.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    static UrlOpener desktopUrlOpener();
+    void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    void openHttpAction();
+    void openEditorHttpAction();
+
+    // --- Finding entries (AppDelegateSearch.cpp) --------------------------
+    void findAction();
+    // The search field's text changed: the password list shows the entries
+    // of every category that contain it; an empty text ends the search.
+    void searchAction(const QString& text);
+    void endSearch();
+    bool searching() const;
+
+    // --- Commands and the menu bar (AppDelegateCommands.cpp) ---------------
+    void showUsersAction();
+    void quitAction();
+    // Enables exactly the commands that apply now.
+    void updateCommands();
+
     // --- The lists' data source (AppDelegateDataSource.cpp) ---------------
     int numberOfRowsInTableView(QTableView* table) override;
     QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
@@ -121,6 +148,9 @@ public:
     const TableColumn& user1Column() const;
     const TableColumn& password1Column() const;
     const TableColumn& isRootColumn() const;
+    const TableColumn& categoryColumn() const;
+    // The ten category buttons of the sidebar, in its order.
+    QList<QAbstractButton*> categoryButtons() const;
 
 private:
     void connectActions();
@@ -137,11 +167,24 @@ private:
     // Nothing of the logged-out account stays on screen or in the state.
     void forgetTheSession();
     void makeCommands();
+    void makeMenuBar();
+    void addEntryCommands(QMenu* menu) const;
     QAction* addCommand(QWidget* owner, const char* textKey, QList<QKeySequence> keys,
                         void (AppDelegate::*command)());
+    QAction* addWindowCommand(const char* textKey, QList<QKeySequence> keys,
+                              void (AppDelegate::*command)());
+    void openWebAddress(const QString& address);
+    // Ends a search without showing anything in its place.
+    void leaveSearch();
+    QAbstractButton* sidebarButtonOnShow() const;
+    void goToResults();
+    const std::vector<PasswordSchema>& searchResults(int32_t userID, const DataStamp& now);
+    // The name of a category as the last search read them; empty when unknown.
+    QString categoryName(int32_t categoryID) const;
     void showEntryMenu(const QPoint& position);
     void showClipboardCountdown(int secondsLeft);
-    void fillCategoryPopup();
+    // Selects the category with `entryCategoryID`, or without one the current category.
+    void fillCategoryPopup(std::optional<int32_t> entryCategoryID);
     void closeEditor(QWidget* editor);
     // Shows `box`; nullptr shows the empty page.
     void showBox(QWidget* box);
@@ -155,6 +198,8 @@ private:
     bool ownsNoEntries(int32_t accountID);
     // The lists as the screens show them, as fresh as the store.
     const std::vector<PasswordSchema>& currentEntries();
+    // What the password list was last answered from.
+    const std::vector<PasswordSchema>& heldEntries() const;
     const std::vector<UserSchema>& allAccounts();
 
     LoginWindow& loginWindow_;
@@ -171,6 +216,7 @@ private:
     const TableColumn* user1Column_ = nullptr;
     const TableColumn* password1Column_ = nullptr;
     const TableColumn* isRootColumn_ = nullptr;
+    const TableColumn* categoryColumn_ = nullptr;
 
     std::unique_ptr<MySQLLite> mySQLLite_;
     std::optional<UserSchema> loginUser_;
@@ -183,6 +229,13 @@ private:
 
     FreshList<PasswordSchema, std::pair<int32_t, OptionalText>> entryList_;
     FreshList<UserSchema, bool> accountList_;
+    // Non-empty while the password list shows search results.
+    QString searchText_;
+    // The sidebar button whose list was on show when the search began.
+    QAbstractButton* searchReturnsTo_ = nullptr;
+    EntrySearch entrySearch_;
+    FreshList<PasswordSchema, std::pair<int32_t, QString>> searchResults_;
+    std::vector<CategorySchema> categories_;
     std::optional<int32_t> chosenEntryID_;
     std::optional<int32_t> chosenAccountID_;
     // Moves at every login and logout, so an action that waited on a modal
@@ -195,7 +248,15 @@ private:
         QAction* copyUser = nullptr;
         QAction* copyHttp = nullptr;
         QAction* deleteEntry = nullptr;
+        QAction* openHttp = nullptr;
+        QAction* newEntry = nullptr;
+        QAction* find = nullptr;
+        QAction* users = nullptr;
+        QAction* logout = nullptr;
+        QAction* quit = nullptr;
     } commands_;
+
+    UrlOpener urlOpener_ = desktopUrlOpener();
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;

@@ -1,11 +1,14 @@
-// Every command that has a shortcut or a menu entry is one QAction: its shortcut, the context
-// menu and any menu that lists it trigger the same object, so the key a menu shows is the key
-// that works.
+// Every command that has a shortcut or a menu entry is one QAction: its shortcut, the menu bar,
+// the context menu and any button that stands for it trigger the same object, so the key a menu
+// shows is the key that works, and a command that does not apply is disabled everywhere at once.
 #include "controller/AppDelegate.h"
 #include "toolkit/Localizer.h"
+#include "toolkit/TableViews.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 
 QAction* AppDelegate::addCommand(QWidget* owner, const char* textKey, QList<QKeySequence> keys,
                                  void (AppDelegate::*command)()) {
@@ -21,35 +24,130 @@ QAction* AppDelegate::addCommand(QWidget* owner, const char* textKey, QList<QKey
     return action;
 }
 
+QAction* AppDelegate::addWindowCommand(const char* textKey, QList<QKeySequence> keys,
+                                       void (AppDelegate::*command)()) {
+    QAction* action = addCommand(&window_, textKey, keys, command);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+namespace {
+
+// The desktop's key for a standard command, or `fallback` where the platform names none (the
+// offscreen platform knows no Quit key).
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey command, QKeySequence fallback) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    return keys.isEmpty() ? QList<QKeySequence>{fallback} : keys;
+}
+
+} // namespace
+
 void AppDelegate::makeCommands() {
     const Ui::MainWindow& ui = window_.ui;
     const QList<QKeySequence> returnKeys{Qt::Key_Return, Qt::Key_Enter};
     QTableView* entries = ui.passwordTableView;
     commands_.openEntry = addCommand(entries, "Open", returnKeys, &AppDelegate::clickTableAction);
     commands_.copyPassword =
-        addCommand(entries, "CopyPassword", {QKeySequence(Qt::CTRL | Qt::Key_C)},
+        addCommand(entries, "CopyPassword", QKeySequence::keyBindings(QKeySequence::Copy),
                    &AppDelegate::copyPasswordAction);
     commands_.copyUser = addCommand(entries, "CopyUser", {QKeySequence(Qt::CTRL | Qt::Key_B)},
                                     &AppDelegate::copyUserAction);
-    commands_.copyHttp = addCommand(entries, "CopyHttp", {}, &AppDelegate::copyHttpAction);
-    commands_.deleteEntry = addCommand(entries, "Delete", {QKeySequence(Qt::Key_Delete)},
-                                       &AppDelegate::removePasswordRecord);
+    commands_.copyHttp =
+        addCommand(entries, "CopyHttp", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)},
+                   &AppDelegate::copyHttpAction);
+    commands_.openHttp = addCommand(entries, "OpenHttp", {QKeySequence(Qt::CTRL | Qt::Key_U)},
+                                    &AppDelegate::openHttpAction);
+    commands_.deleteEntry =
+        addCommand(entries, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
+                   &AppDelegate::removePasswordRecord);
+
+    commands_.newEntry =
+        addWindowCommand("NewEntry", standardKeys(QKeySequence::New, Qt::CTRL | Qt::Key_N),
+                         &AppDelegate::addPasswordRecord);
+    commands_.find = addWindowCommand(
+        "Find", standardKeys(QKeySequence::Find, Qt::CTRL | Qt::Key_F), &AppDelegate::findAction);
+    commands_.users =
+        addWindowCommand("Users", {Qt::CTRL | Qt::ALT | Qt::Key_U}, &AppDelegate::showUsersAction);
+    commands_.logout = addWindowCommand("Exit", {Qt::CTRL | Qt::Key_L}, &AppDelegate::logoutAction);
+    commands_.quit = addWindowCommand(
+        "Quit", standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), &AppDelegate::quitAction);
 
     addCommand(ui.userTable, "Open", returnKeys, &AppDelegate::clickTableAction);
-    addCommand(ui.userTable, "Delete", {QKeySequence(Qt::Key_Delete)},
+    addCommand(ui.userTable, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
                &AppDelegate::removeUserRecord);
 
-    // Escape closes an editor without saving, as its Cancel button does.
-    addCommand(ui.createPasswordBox, "Cancel", {QKeySequence(Qt::Key_Escape)},
+    // Escape closes an editor without saving, as its Cancel button does, and
+    // leaves a search for the list that was on show before it.
+    addCommand(ui.createPasswordBox, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
                &AppDelegate::cancelAction);
-    addCommand(ui.createUserBox, "Cancel", {QKeySequence(Qt::Key_Escape)},
+    addCommand(ui.createUserBox, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
                &AppDelegate::userCancelAction);
+    addCommand(ui.searchField, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
+               &AppDelegate::endSearch);
+    addCommand(ui.searchField, "Open", {QKeySequence(Qt::Key_Down), Qt::Key_Return, Qt::Key_Enter},
+               &AppDelegate::goToResults);
 
     for (QTableView* list : {entries, ui.userTable}) {
         connect(list, &QAbstractItemView::doubleClicked, this, &AppDelegate::clickTableAction);
+        keepCellsOffTheClipboard(list);
     }
     entries->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(entries, &QWidget::customContextMenuRequested, this, &AppDelegate::showEntryMenu);
+    connect(passwordTableModel_, &QAbstractItemModel::modelReset, this,
+            &AppDelegate::updateCommands);
+    makeMenuBar();
+    updateCommands();
+}
+
+void AppDelegate::addEntryCommands(QMenu* menu) const {
+    menu->addAction(commands_.openEntry);
+    menu->addSeparator();
+    menu->addActions({commands_.copyPassword, commands_.copyUser, commands_.copyHttp});
+    menu->addAction(commands_.openHttp);
+    menu->addSeparator();
+    menu->addAction(commands_.deleteEntry);
+}
+
+void AppDelegate::makeMenuBar() {
+    QMenuBar* bar = window_.menuBar();
+    QMenu* file = bar->addMenu(Localizer::text("FileMenu"));
+    file->addActions({commands_.logout, commands_.quit});
+    QMenu* entry = bar->addMenu(Localizer::text("EntryMenu"));
+    entry->addAction(commands_.newEntry);
+    addEntryCommands(entry);
+    QMenu* view = bar->addMenu(Localizer::text("ViewMenu"));
+    view->addActions({commands_.find, commands_.users});
+}
+
+// A row command applies to the row selected in the password list on show;
+// the others apply while someone is logged in.
+void AppDelegate::updateCommands() {
+    if (commands_.quit == nullptr) {
+        return; // not made yet: start-up makes them and then asks again
+    }
+    const bool loggedIn = loginUser_.has_value();
+    const bool rowChosen = loggedIn && shownBox() == window_.ui.passwordBox &&
+                           selectedRow(window_.ui.passwordTableView) >= 0;
+    for (QAction* command : {commands_.openEntry, commands_.copyPassword, commands_.copyUser,
+                             commands_.copyHttp, commands_.openHttp, commands_.deleteEntry}) {
+        command->setEnabled(rowChosen);
+    }
+    for (QAction* command :
+         {commands_.newEntry, commands_.find, commands_.users, commands_.logout}) {
+        command->setEnabled(loggedIn);
+    }
+}
+
+void AppDelegate::showUsersAction() {
+    usersAction(window_.ui.usersButton);
+}
+
+// Logging out first clears a pending copy and everything of the session.
+void AppDelegate::quitAction() {
+    if (loginUser_) {
+        logoutAction();
+    }
+    QApplication::quit();
 }
 
 void AppDelegate::showEntryMenu(const QPoint& position) {
@@ -60,10 +158,6 @@ void AppDelegate::showEntryMenu(const QPoint& position) {
     }
     list->selectRow(index.row());
     QMenu menu(list);
-    menu.addAction(commands_.openEntry);
-    menu.addSeparator();
-    menu.addActions({commands_.copyPassword, commands_.copyUser, commands_.copyHttp});
-    menu.addSeparator();
-    menu.addAction(commands_.deleteEntry);
+    addEntryCommands(&menu);
     menu.exec(list->viewport()->mapToGlobal(position));
 }

@@ -45,6 +45,9 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
         if (&column == passwordColumn_) {
             return toQString(entry->Password());
         }
+        if (&column == categoryColumn_) {
+            return categoryName(entry->CategoryID());
+        }
         return QString();
     }
     if (currentTable_ == window_.ui.userTable) {

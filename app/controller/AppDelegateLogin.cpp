@@ -45,6 +45,7 @@ void AppDelegate::loginAction() {
     window_.show();
     window_.raise();
     window_.activateWindow();
+    updateCommands();
 }
 
 void AppDelegate::logoutUnattended() {
@@ -88,6 +89,8 @@ void AppDelegate::forgetTheSession() {
     setCurrentTable(nullptr);
     setLastBox(nullptr);
     showBox(nullptr);
+    leaveSearch();
+    entrySearch_.forget();
     entryList_.forget();
     accountList_.forget();
     chosenEntryID_.reset();

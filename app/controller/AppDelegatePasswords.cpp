@@ -27,6 +27,7 @@ constexpr CategoryIcon kCategoryIcons[] = {
 
 void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
     const Ui::MainWindow& ui = window_.ui;
+    leaveSearch();
     setCurrentTable(ui.passwordTableView);
     setCurrentCategory(sender->text());
     ui.passwordBox->setTitle(sender->text());
@@ -47,9 +48,16 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
 
 const std::vector<PasswordSchema>& AppDelegate::currentEntries() {
     const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
+    if (searching()) {
+        return searchResults(userID, mySQLLite_->dataStamp());
+    }
     const OptionalText category = toText(currentCategory_);
     return entryList_.get({userID, category}, mySQLLite_->dataStamp(),
                           [&] { return mySQLLite_->getPasswords(userID, category); });
+}
+
+const std::vector<PasswordSchema>& AppDelegate::heldEntries() const {
+    return searching() ? searchResults_.held() : entryList_.held();
 }
 
 void AppDelegate::initCreateNewPasswordBox() {
@@ -65,18 +73,21 @@ void AppDelegate::initCreateNewPasswordBox() {
     ui.createPasswordBox->setTitle(Localizer::text("EntryEditor"));
 }
 
-// Every category in store order, with the current category selected by its
-// exact title. When no item has that title (no category chosen since login)
-// none is selected, and saving asks for a category instead of filing the
-// entry under a category that no list shows.
-void AppDelegate::fillCategoryPopup() {
+// Every category in store order, with the entry's own category selected, or
+// for a new entry the current category by its exact title. When none fits (no
+// category chosen since login, or a new entry among search results) none is
+// selected, and saving asks for a category instead of filing the entry under
+// a category that no list shows.
+void AppDelegate::fillCategoryPopup(std::optional<int32_t> entryCategoryID) {
     QComboBox* popup = window_.ui.categoryPopupButton;
     popup->clear();
     for (const CategorySchema& category : mySQLLite_->getCategories()) {
-        popup->addItem(toQString(category.Category()));
+        popup->addItem(toQString(category.Category()), category.ID());
     }
     int selected = -1;
-    if (currentCategory_) {
+    if (entryCategoryID) {
+        selected = popup->findData(*entryCategoryID);
+    } else if (currentCategory_ && !searching()) {
         selected = popup->findText(*currentCategory_, Qt::MatchExactly | Qt::MatchCaseSensitive);
     }
     popup->setCurrentIndex(selected);
@@ -86,7 +97,7 @@ void AppDelegate::addPasswordRecord() {
     const Ui::MainWindow& ui = window_.ui;
     setOperation(kAdd);
     setPasswordSchema(PasswordSchema());
-    fillCategoryPopup();
+    fillCategoryPopup(std::nullopt);
     for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
         field->setText(QString());
     }
@@ -193,7 +204,7 @@ void AppDelegate::openEntry() {
     if (!entry) {
         return;
     }
-    fillCategoryPopup();
+    fillCategoryPopup(entry->CategoryID());
     ui.titleField->setText(toQString(entry->Title()));
     ui.userField->setText(toQString(entry->User()));
     ui.pwdField->setText(toQString(entry->Password()));

@@ -29,7 +29,7 @@ std::optional<Record> withID(const std::vector<Record>& list, int32_t id) {
 // The held lists are what the views were last answered from, so the ID is
 // that of the record the row showed, whatever the store holds now.
 void AppDelegate::rememberChosenEntry() {
-    chosenEntryID_ = idAtRow(entryList_.held(), selectedRow(window_.ui.passwordTableView));
+    chosenEntryID_ = idAtRow(heldEntries(), selectedRow(window_.ui.passwordTableView));
 }
 
 void AppDelegate::rememberChosenAccount() {

@@ -31,6 +31,9 @@ void nameControlsForAssistiveTechnology(const Ui::LoginWindow& login, const Ui::
         button->setToolTip(Localizer::text(key));
     }
 
+    ui.searchField->setAccessibleName(Localizer::text("SearchField"));
+    ui.httpOpenButton->setAccessibleName(Localizer::text("OpenHttp"));
+    ui.httpOpenButton->setToolTip(Localizer::text("OpenHttp"));
     ui.passwordTableView->setAccessibleName(Localizer::text("EntryList"));
     ui.userTable->setAccessibleName(Localizer::text("UserList"));
     ui.countLabel->setAccessibleDescription(Localizer::text("EntryCount"));
@@ -80,6 +83,7 @@ void AppDelegate::initButtons() {
         {passwordTableModel_, titleColumn(), "Title"},
         {passwordTableModel_, userColumn(), "User"},
         {passwordTableModel_, passwordColumn(), "Password"},
+        {passwordTableModel_, categoryColumn(), "Category"},
         {userTableModel_, user1Column(), "User"},
         {userTableModel_, password1Column(), "Password"},
         {userTableModel_, isRootColumn(), "IsRoot"},
@@ -87,4 +91,8 @@ void AppDelegate::initButtons() {
     for (const auto& [model, column, key] : columns) {
         model->setHeaderData(column.index(), Qt::Horizontal, Localizer::text(key));
     }
+    // Only search results come from more than one category.
+    ui.passwordTableView->setColumnHidden(categoryColumn().index(), true);
+    ui.searchField->setPlaceholderText(Localizer::text("SearchField"));
+    ui.httpOpenButton->setText(Localizer::text("Open"));
 }

@@ -8,6 +8,7 @@
 
 void AppDelegate::usersAction(QAbstractButton* sender) {
     const Ui::MainWindow& ui = window_.ui;
+    leaveSearch();
     // First, or the reload would be answered for the previous list.
     setCurrentTable(ui.userTable);
     userTableModel_->reloadData();

@@ -1,6 +1,7 @@
 #include "toolkit/TableViews.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QTableView>
 #include <algorithm>
 
@@ -17,4 +18,23 @@ int selectedRow(const QTableView* view) {
         indexes.begin(), indexes.end(),
         [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     return lowest->row();
+}
+
+namespace {
+
+class CopyKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::KeyPress &&
+                       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)
+                   ? true
+                   : QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void keepCellsOffTheClipboard(QTableView* view) {
+    view->installEventFilter(new CopyKeyFilter(view));
 }

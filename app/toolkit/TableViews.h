@@ -6,3 +6,8 @@ class QTableView;
 
 // The row of the current selection (tables select one whole row), or -1 when nothing is selected.
 int selectedRow(const QTableView* view);
+
+// An item view copies its current cell's text on the standard Copy key when no command takes the
+// key first. A table of secrets must not: a password would land on the clipboard as plain text,
+// never cleared. After this the key does nothing unless a command of the view takes it.
+void keepCellsOffTheClipboard(QTableView* view);

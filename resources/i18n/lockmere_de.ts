@@ -275,5 +275,65 @@
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Alle Einträge durchsuchen</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Webadresse öffnen</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Eintrag</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Dieser Eintrag hat keine Webadresse</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Tragen Sie eine im Feld „Webadresse“ des Eintrags ein.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Diese Adresse wird nicht geöffnet</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere öffnet nur Webseiten: Adressen, die mit http:// oder https:// oder ganz ohne Schema beginnen.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>Die Webadresse konnte nicht geöffnet werden</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Kein Webbrowser hat sie angenommen. Kopieren Sie die Adresse und fügen Sie sie in Ihren Browser ein.</translation>
+    </message>
 </context>
 </TS>

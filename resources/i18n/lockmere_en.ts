@@ -275,5 +275,65 @@
         <source>Open</source>
         <translation>Open</translation>
     </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>New Entry</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Search all entries</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Search Results</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Open Web Address</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entry</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>This entry has no web address</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Enter one in the entry's Web address field.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>This address is not opened</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>The web address could not be opened</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>No web browser took it. Copy the address and paste it into your browser.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,120 @@
+// Finding entries as the user types: the search field, the results list (the
+// password list, over every category), and the way back to the list that was
+// on show before.
+#include "controller/AppDelegate.h"
+#include "controller/TextConversion.h"
+#include "toolkit/Localizer.h"
+
+#include <QLineEdit>
+
+bool AppDelegate::searching() const {
+    return !searchText_.isEmpty();
+}
+
+void AppDelegate::findAction() {
+    QLineEdit* field = window_.ui.searchField;
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
+}
+
+void AppDelegate::searchAction(const QString& text) {
+    if (!loginUser_) {
+        return;
+    }
+    if (text.isEmpty()) {
+        endSearch();
+        return;
+    }
+    if (!searching()) {
+        searchReturnsTo_ = sidebarButtonOnShow();
+    }
+    searchText_ = text;
+    const Ui::MainWindow& ui = window_.ui;
+    setCurrentTable(ui.passwordTableView);
+    ui.passwordBox->setTitle(Localizer::text("SearchResults"));
+    ui.imageButton->setText(Localizer::text("SearchResults"));
+    ui.imageButton->setIcon(QIcon());
+    ui.passwordTableView->setColumnHidden(categoryColumn_->index(), false);
+    showBox(ui.passwordBox);
+    setLastBox(ui.passwordBox);
+    passwordTableModel_->reloadData();
+}
+
+// Whatever was on show before the search comes back: a list as its button
+// shows it, or the empty page. An editor opened from the results stays open,
+// and closing it returns to that list.
+void AppDelegate::endSearch() {
+    if (!searching()) {
+        return;
+    }
+    QWidget* editor = shownBox() == window_.ui.passwordBox ? nullptr : shownBox();
+    QAbstractButton* returnTo = searchReturnsTo_;
+    leaveSearch();
+    if (returnTo == window_.ui.usersButton) {
+        usersAction(returnTo);
+    } else if (returnTo != nullptr) {
+        pwdButtonAction(returnTo);
+    } else {
+        setCurrentTable(nullptr);
+        setLastBox(nullptr);
+        showBox(nullptr);
+    }
+    if (editor != nullptr) {
+        showBox(editor);
+    } else if (currentTable_ != nullptr) {
+        currentTable_->setFocus();
+    }
+}
+
+void AppDelegate::leaveSearch() {
+    searchText_.clear();
+    searchReturnsTo_ = nullptr;
+    searchResults_.forget();
+    const QSignalBlocker quiet(window_.ui.searchField);
+    window_.ui.searchField->clear();
+    window_.ui.passwordTableView->setColumnHidden(categoryColumn_->index(), true);
+}
+
+QAbstractButton* AppDelegate::sidebarButtonOnShow() const {
+    if (currentTable_ == window_.ui.userTable) {
+        return window_.ui.usersButton;
+    }
+    if (currentTable_ == window_.ui.passwordTableView && currentCategory_) {
+        for (QAbstractButton* button : categoryButtons()) {
+            if (button->text() == *currentCategory_) {
+                return button;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Down or Return in the field goes on in the results, at the first one.
+void AppDelegate::goToResults() {
+    QTableView* list = window_.ui.passwordTableView;
+    if (!searching() || passwordTableModel_->rowCount() == 0) {
+        return;
+    }
+    list->setFocus();
+    if (list->selectionModel()->selectedRows().isEmpty()) {
+        list->selectRow(0);
+    }
+}
+
+const std::vector<PasswordSchema>& AppDelegate::searchResults(int32_t userID,
+                                                              const DataStamp& now) {
+    return searchResults_.get({userID, searchText_}, now, [&] {
+        entrySearch_.refresh(userID, now, [&] { return mySQLLite_->getAllPasswords(userID); });
+        categories_ = mySQLLite_->getCategories();
+        return entrySearch_.find(searchText_);
+    });
+}
+
+QString AppDelegate::categoryName(int32_t categoryID) const {
+    for (const CategorySchema& category : categories_) {
+        if (category.ID() == categoryID) {
+            return toQString(category.Category());
+        }
+    }
+    return QString();
+}
