@@ -3,6 +3,9 @@
 #include "MySQLLite.h"
 #include "Statement.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 PasswordSchema readEntry(const Statement& row) {
@@ -57,14 +60,23 @@ std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const Option
 
 std::vector<PasswordSchema> MySQLLite::getAllPasswords(int32_t userID) {
     std::vector<PasswordSchema> entries;
-    // Ordered and narrowed as a category's list is, for the same reasons.
-    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? "
-                               "AND " LM_ID_FITS_32_BITS " "
-                               "ORDER BY Title,User,ID");
+    // Narrowed as a category's list is, for the same reason. One account
+    // holds most of a shared computer's entries, and reaching each of them
+    // through LM_PASSWORD_INDEX is a random read of the table per row: one
+    // pass over the table is four times faster at 100,000. No index keeps
+    // this order, and SQLite's sorter spills 100,000 rows to temporary files,
+    // so the rows are sorted here: std::string compares bytewise like SQLite's
+    // BINARY collation, and an absent text sorts first, as NULL does.
+    Statement query(database_,
+                    "SELECT * FROM LM_PASSWORD NOT INDEXED WHERE UserID=? AND " LM_ID_FITS_32_BITS);
     query.bind(userID);
     while (query.nextRow()) {
         entries.push_back(readEntry(query));
     }
+    std::sort(entries.begin(), entries.end(), [](const PasswordSchema& a, const PasswordSchema& b) {
+        return std::forward_as_tuple(a.Title(), a.User(), a.ID()) <
+               std::forward_as_tuple(b.Title(), b.User(), b.ID());
+    });
     return entries;
 }
 

@@ -64,6 +64,22 @@ TEST_F(StoreTest, RowsOfAnotherProgramWithIDsBeyond32BitsAreLeftOut) {
     EXPECT_EQ(store.getCategories().size(), 10u);
     EXPECT_EQ(store.getIDByCategory("Big"), 0);
     EXPECT_TRUE(store.getPasswords(1, std::string("Email")).empty());
+    EXPECT_TRUE(store.getAllPasswords(1).empty());
+}
+
+TEST_F(StoreTest, AllOfAnAccountsEntriesComeInTheOrderSQLiteSortsThem) {
+    MySQLLite& store = start();
+    EXPECT_EQ(OtherConnection(file_).exec(
+                  "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) VALUES"
+                  "(1,3,'b','x','','',''),(1,1,'ü','a','','',''),(1,9,'b','W','','',''),"
+                  "(2,1,'a','','','',''),(1,2,'Z',NULL,'','',''),(1,5,'b','x','','','')"),
+              "");
+    Rows listed;
+    for (const PasswordSchema& entry : store.getAllPasswords(1)) {
+        listed.push_back({std::to_string(entry.ID())});
+    }
+    EXPECT_EQ(listed, sql("SELECT ID FROM LM_PASSWORD WHERE UserID=1 ORDER BY Title,User,ID"));
+    EXPECT_EQ(listed.size(), 5u);
 }
 
 TEST_F(StoreTest, AWriteWaitsForAShortLockEvenAfterAStartOnALockedFile) {
