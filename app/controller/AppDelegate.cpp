@@ -90,7 +90,14 @@ void AppDelegate::connectActions() {
     connect(ui.saveButton, &QAbstractButton::clicked, this, &AppDelegate::saveAction);
     connect(ui.cancelButton, &QAbstractButton::clicked, this, &AppDelegate::cancelAction);
     connect(ui.httpOpenButton, &QAbstractButton::clicked, this, &AppDelegate::openEditorHttpAction);
-    connect(ui.searchField, &QLineEdit::textChanged, this, &AppDelegate::searchAction);
+    // Keystrokes that arrive together are searched once, for the last text:
+    // typing ahead of a slow search never queues one search per key.
+    searchTimer_.setSingleShot(true);
+    searchTimer_.setInterval(0);
+    connect(ui.searchField, &QLineEdit::textChanged, &searchTimer_,
+            static_cast<void (QTimer::*)()>(&QTimer::start));
+    connect(&searchTimer_, &QTimer::timeout, this,
+            [this] { searchAction(window_.ui.searchField->text()); });
 
     // Return in an editor's one-line fields saves, as a dialog's default
     // button would (the memo takes Return as a new line).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MySQLLite.h"
+#include "controller/EntryRows.h"
 #include "controller/FreshList.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
@@ -17,6 +18,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -178,7 +180,7 @@ private:
     void leaveSearch();
     QAbstractButton* sidebarButtonOnShow() const;
     void goToResults();
-    const std::vector<PasswordSchema>& searchResults(int32_t userID, const DataStamp& now);
+    EntryRows searchResults(int32_t userID, const DataStamp& now);
     // The name of a category as the last search read them; empty when unknown.
     QString categoryName(int32_t categoryID) const;
     void showEntryMenu(const QPoint& position);
@@ -197,9 +199,9 @@ private:
     bool maySaveAccount() const;
     bool ownsNoEntries(int32_t accountID);
     // The lists as the screens show them, as fresh as the store.
-    const std::vector<PasswordSchema>& currentEntries();
+    EntryRows currentEntries();
     // What the password list was last answered from.
-    const std::vector<PasswordSchema>& heldEntries() const;
+    EntryRows heldEntries() const;
     const std::vector<UserSchema>& allAccounts();
 
     LoginWindow& loginWindow_;
@@ -234,7 +236,9 @@ private:
     // The sidebar button whose list was on show when the search began.
     QAbstractButton* searchReturnsTo_ = nullptr;
     EntrySearch entrySearch_;
-    FreshList<PasswordSchema, std::pair<int32_t, QString>> searchResults_;
+    QTimer searchTimer_;
+    // The results' positions among the entries that entrySearch_ keeps.
+    FreshList<uint32_t, std::pair<int32_t, QString>> searchHits_;
     std::vector<CategorySchema> categories_;
     std::optional<int32_t> chosenEntryID_;
     std::optional<int32_t> chosenAccountID_;

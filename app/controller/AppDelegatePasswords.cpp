@@ -46,18 +46,19 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
     passwordTableModel_->reloadData();
 }
 
-const std::vector<PasswordSchema>& AppDelegate::currentEntries() {
+EntryRows AppDelegate::currentEntries() {
     const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
     if (searching()) {
         return searchResults(userID, mySQLLite_->dataStamp());
     }
     const OptionalText category = toText(currentCategory_);
-    return entryList_.get({userID, category}, mySQLLite_->dataStamp(),
-                          [&] { return mySQLLite_->getPasswords(userID, category); });
+    return EntryRows(entryList_.get({userID, category}, mySQLLite_->dataStamp(),
+                                    [&] { return mySQLLite_->getPasswords(userID, category); }));
 }
 
-const std::vector<PasswordSchema>& AppDelegate::heldEntries() const {
-    return searching() ? searchResults_.held() : entryList_.held();
+EntryRows AppDelegate::heldEntries() const {
+    return searching() ? EntryRows(entrySearch_.entries(), searchHits_.held())
+                       : EntryRows(entryList_.held());
 }
 
 void AppDelegate::initCreateNewPasswordBox() {

@@ -8,17 +8,16 @@
 
 namespace {
 
-template <typename Record>
-std::optional<int32_t> idAtRow(const std::vector<Record>& shown, int row) {
-    const Record* record = recordAtRow(shown, row);
+template <typename List> std::optional<int32_t> idAtRow(const List& shown, int row) {
+    const auto* record = recordAtRow(shown, row);
     return record != nullptr ? std::optional<int32_t>(record->ID()) : std::nullopt;
 }
 
-template <typename Record>
-std::optional<Record> withID(const std::vector<Record>& list, int32_t id) {
-    for (const Record& record : list) {
-        if (record.ID() == id) {
-            return record;
+template <typename List>
+auto withID(const List& list, int32_t id) -> std::optional<std::decay_t<decltype(list[0])>> {
+    for (size_t row = 0; row < list.size(); ++row) {
+        if (list[row].ID() == id) {
+            return list[row];
         }
     }
     return std::nullopt;

@@ -25,18 +25,22 @@ void AppDelegate::searchAction(const QString& text) {
         endSearch();
         return;
     }
-    if (!searching()) {
-        searchReturnsTo_ = sidebarButtonOnShow();
+    const Ui::MainWindow& ui = window_.ui;
+    // Set up once per search: each caption set again would lay the window
+    // out again at every keystroke.
+    if (!searching() || shownBox() != ui.passwordBox) {
+        if (!searching()) {
+            searchReturnsTo_ = sidebarButtonOnShow();
+        }
+        setCurrentTable(ui.passwordTableView);
+        ui.passwordBox->setTitle(Localizer::text("SearchResults"));
+        ui.imageButton->setText(Localizer::text("SearchResults"));
+        ui.imageButton->setIcon(QIcon());
+        ui.passwordTableView->setColumnHidden(categoryColumn_->index(), false);
+        showBox(ui.passwordBox);
+        setLastBox(ui.passwordBox);
     }
     searchText_ = text;
-    const Ui::MainWindow& ui = window_.ui;
-    setCurrentTable(ui.passwordTableView);
-    ui.passwordBox->setTitle(Localizer::text("SearchResults"));
-    ui.imageButton->setText(Localizer::text("SearchResults"));
-    ui.imageButton->setIcon(QIcon());
-    ui.passwordTableView->setColumnHidden(categoryColumn_->index(), false);
-    showBox(ui.passwordBox);
-    setLastBox(ui.passwordBox);
     passwordTableModel_->reloadData();
 }
 
@@ -45,6 +49,7 @@ void AppDelegate::searchAction(const QString& text) {
 // and closing it returns to that list.
 void AppDelegate::endSearch() {
     if (!searching()) {
+        leaveSearch(); // a text typed just now, not searched yet
         return;
     }
     QWidget* editor = shownBox() == window_.ui.passwordBox ? nullptr : shownBox();
@@ -67,9 +72,10 @@ void AppDelegate::endSearch() {
 }
 
 void AppDelegate::leaveSearch() {
+    searchTimer_.stop();
     searchText_.clear();
     searchReturnsTo_ = nullptr;
-    searchResults_.forget();
+    searchHits_.forget();
     const QSignalBlocker quiet(window_.ui.searchField);
     window_.ui.searchField->clear();
     window_.ui.passwordTableView->setColumnHidden(categoryColumn_->index(), true);
@@ -101,13 +107,15 @@ void AppDelegate::goToResults() {
     }
 }
 
-const std::vector<PasswordSchema>& AppDelegate::searchResults(int32_t userID,
-                                                              const DataStamp& now) {
-    return searchResults_.get({userID, searchText_}, now, [&] {
-        entrySearch_.refresh(userID, now, [&] { return mySQLLite_->getAllPasswords(userID); });
-        categories_ = mySQLLite_->getCategories();
+EntryRows AppDelegate::searchResults(int32_t userID, const DataStamp& now) {
+    const std::vector<uint32_t>& hits = searchHits_.get({userID, searchText_}, now, [&] {
+        entrySearch_.refresh(userID, now, [&] {
+            categories_ = mySQLLite_->getCategories(); // as fresh as the entries
+            return mySQLLite_->getAllPasswords(userID);
+        });
         return entrySearch_.find(searchText_);
     });
+    return EntryRows(entrySearch_.entries(), hits);
 }
 
 QString AppDelegate::categoryName(int32_t categoryID) const {

@@ -60,8 +60,8 @@ void EntrySearch::index(std::vector<PasswordSchema> entries) {
     }
 }
 
-std::vector<PasswordSchema> EntrySearch::find(const QString& text) const {
-    std::vector<PasswordSchema> found;
+std::vector<uint32_t> EntrySearch::find(const QString& text) const {
+    std::vector<uint32_t> found;
     const std::string needle = foldForSearch(text);
     if (needle.empty()) {
         return found;
@@ -70,7 +70,7 @@ std::vector<PasswordSchema> EntrySearch::find(const QString& text) const {
     auto end = ends_.begin();
     while (at != std::string::npos) {
         end = std::upper_bound(end, ends_.end(), at);
-        found.push_back(entries_[static_cast<size_t>(end - ends_.begin())]);
+        found.push_back(static_cast<uint32_t>(end - ends_.begin()));
         at = folded_.find(needle, *end); // one hit per entry is enough
     }
     return found;

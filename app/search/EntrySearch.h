@@ -33,9 +33,12 @@ public:
         }
     }
 
-    // The kept entries that contain `text` in a searched field; none for a
-    // text that folds to nothing.
-    std::vector<PasswordSchema> find(const QString& text) const;
+    // Where the kept entries that contain `text` in a searched field stand in
+    // entries(); none for a text that folds to nothing. Positions, not
+    // copies: a text that most entries contain would otherwise copy them all
+    // at every keystroke.
+    std::vector<uint32_t> find(const QString& text) const;
+    const std::vector<PasswordSchema>& entries() const { return entries_; }
 
     // Lets go of every entry, so that nothing of them outlives a session.
     void forget();

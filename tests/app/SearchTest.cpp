@@ -21,6 +21,7 @@ protected:
     }
     Texts search(const QString& text) {
         ui().searchField->setText(text);
+        QCoreApplication::processEvents();
         return column(ui().passwordTableView, 0);
     }
     QTableView* list() { return ui().passwordTableView; }
