@@ -8,7 +8,9 @@
 //
 // Start-up runs offscreen unless QT_QPA_PLATFORM names another platform:
 //   xvfb-run -a env QT_QPA_PLATFORM=xcb ./build/bench/lockmere_bench --quick
+#include "BenchSupport.h"
 #include "ReadPerQuestionSource.h"
+#include "Scenario.h"
 #include "controller/AppDelegate.h"
 #include "toolkit/AlertPresenter.h"
 
@@ -31,136 +33,6 @@
 #include <vector>
 
 namespace {
-
-struct Timing {
-    double median = 0;
-    double max = 0;
-};
-
-// Milliseconds per run of `work`, over `runs` runs.
-Timing measure(int runs, const std::function<void()>& work) {
-    std::vector<double> samples;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(samples.begin(), samples.end());
-    return {samples[samples.size() / 2], samples.back()};
-}
-
-class SilentAlerts : public AlertPresenter {
-public:
-    void showKeyedAlert(const QString&, const QString&) override {}
-    int runDeleteConfirmation(const QString&, const QString&, const QString&,
-                              const QString&) override {
-        return AlertOtherReturn;
-    }
-};
-
-// Fills one category of root's entries in one transaction, as another
-// program would, so filling is not what is measured.
-void fillEntries(const QString& file, int count) {
-    sqlite3* db = nullptr;
-    sqlite3_open(file.toUtf8().constData(), &db);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) "
-                       "VALUES(1,1,?,?,?,?,?)",
-                       -1, &insert, nullptr);
-    for (int i = 0; i < count; ++i) {
-        char title[64];
-        std::snprintf(title, sizeof title, "Account %07d at example", (i * 7919) % count);
-        const std::string user = "user" + std::to_string(i) + "@example.org";
-        const std::string password = "pw-" + std::to_string(i * 31337);
-        sqlite3_bind_text(insert, 1, title, -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, user.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 3, password.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 4, "https://example.org/login", -1, SQLITE_STATIC);
-        sqlite3_bind_text(insert, 5, "a short note", -1, SQLITE_STATIC);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
-// The real program offscreen, logged in as root, with `count` entries in
-// Email and none in Website.
-class Scenario {
-public:
-    explicit Scenario(int count) {
-        qputenv("HOME", home_.path().toUtf8());
-        {
-            MySQLLite seed(home_.filePath("Documents").toStdString(), nullptr);
-            seed.createTables();
-        }
-        fillEntries(home_.filePath("Documents/Lockmere.sqlite3"), count);
-        delegate_ = std::make_unique<AppDelegate>(login_, window_, alerts_);
-        delegate_->applicationDidFinishLaunching();
-        login_.ui.userTextField->setText("root");
-        login_.ui.passwordTextField->setText("tiwe");
-        delegate_->loginAction();
-        window_.resize(900, 600);
-        QApplication::processEvents();
-        press(window_.ui.emailButton);
-    }
-
-    QTableView* table() const { return window_.ui.passwordTableView; }
-    AppDelegate& app() { return *delegate_; }
-    QAbstractButton* email() const { return window_.ui.emailButton; }
-    QAbstractButton* website() const { return window_.ui.websiteButton; }
-
-    // Presses a button and lets the view lay itself out, as the event loop
-    // would before the next paint.
-    void press(QAbstractButton* button) {
-        button->click();
-        QApplication::processEvents();
-        table()->doItemsLayout();
-    }
-
-    // Paints the list's visible rows, as the view does on screen: into one
-    // surface that is kept from paint to paint, as a window's backing store
-    // is, so the figure is the painting and not a fresh megabyte each time.
-    void paint() {
-        QWidget* viewport = table()->viewport();
-        if (surface_.size() != viewport->size()) {
-            surface_ = QImage(viewport->size(), QImage::Format_ARGB32_Premultiplied);
-        }
-        viewport->render(&surface_);
-    }
-
-    int visibleRows() const {
-        const int first = table()->rowAt(0);
-        const int last = table()->rowAt(table()->viewport()->height() - 1);
-        return first < 0 ? 0 : (last < 0 ? table()->model()->rowCount() : last) - first + 1;
-    }
-
-private:
-    QTemporaryDir home_;
-    SilentAlerts alerts_;
-    LoginWindow login_;
-    MainWindow window_;
-    std::unique_ptr<AppDelegate> delegate_;
-    QImage surface_;
-};
-
-// The process's peak resident memory. Read from VmHWM, not getrusage():
-// Linux carries ru_maxrss across exec, so a child started by a large parent
-// would report the parent's size.
-double peakMemoryMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0; // the line is in kB
-        }
-    }
-    return -1;
-}
 
 void listFigures(int count) {
     Scenario scenario(count);
