@@ -1,5 +1,5 @@
-# Root leaves an entry open in the editor and logs out; the next account must find nothing of it
-# on screen, and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with dogtail, as a screen reader sees the program, and the
+# Root finds an entry from the search field, leaves it open in the editor and logs out; the next
+# account must find nothing of it on screen, and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with dogtail, as a screen reader sees the program, and the
 # mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
 import os
 import sqlite3
@@ -33,13 +33,16 @@ try:
         db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
         db.execute("INSERT INTO LM_PASSWORD VALUES(1,1,1,'Bank','root-user','r00t-secret','','')")
     log_in(app, "root", "tiwe")
-    app.button("Email").doActionNamed("Press")
+    # Found from the search field, without choosing a category, and opened.
+    app.child(roleName="text", name="Search all entries").text = "BAN"
+    app.child(roleName="table cell", name="Email")  # the result's category
     app.child(roleName="table cell", name="Bank").doubleClick()
-    app.button("Save")  # the editor is on show
+    if app.child(roleName="text", name="Title").text != "Bank":
+        sys.exit("FAIL: the search result did not open in the editor")
     app.button("Log Out").doActionNamed("Press")
     log_in(app, "anna", "anna-pw")
     texts = [n.text or n.name for n in app.findChildren(lambda n: True)]
-    left = [t for t in texts if "r00t" in t or "root" in t or t in ("Bank", "Save")]
+    left = [t for t in texts if "r00t" in t or "root" in t or t in ("Bank", "Save", "BAN")]
     if left:
         sys.exit(f"FAIL: anna sees what root left: {left}")
     # The screen locks: the session ends as at Log Out and the login window is back.
