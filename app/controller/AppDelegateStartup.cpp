@@ -5,6 +5,7 @@
 #include "toolkit/TableViews.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QStandardPaths>
 #include <tuple>
 #include <utility>
@@ -91,8 +92,10 @@ void AppDelegate::initButtons() {
     for (const auto& [model, column, key] : columns) {
         model->setHeaderData(column.index(), Qt::Horizontal, Localizer::text(key));
     }
-    // Only search results come from more than one category.
+    // Only search results come from more than one category; a category name
+    // is short, and the column fits beside the others in the window's width.
     ui.passwordTableView->setColumnHidden(categoryColumn().index(), true);
+    ui.passwordTableView->horizontalHeader()->resizeSection(categoryColumn().index(), 120);
     ui.searchField->setPlaceholderText(Localizer::text("SearchField"));
     ui.httpOpenButton->setText(Localizer::text("Open"));
 }
