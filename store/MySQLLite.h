@@ -88,6 +88,12 @@ public:
     // Never changes the owner. NoRow when no entry has the record's ID.
     WriteResult updatePassword(const PasswordSchema& entry);
     WriteResult delPassword(int32_t id);
+    // Adds every entry in one transaction: all of them, or (on a refused
+    // entry, a lock another program holds, a full disk, or `keepGoing`
+    // answering false) none, with the file as it was.
+    enum class BatchResult { Done, Cancelled, Failed };
+    BatchResult insertPasswords(const std::vector<PasswordSchema>& entries,
+                                const std::function<bool(size_t added)>& keepGoing);
 
     // --- Changes -----------------------------------------------------------
     // Where the database stands now; see DataStamp.

@@ -100,6 +100,32 @@ bool MySQLLite::insertPassword(const PasswordSchema& entry) {
     return bindCategoryAndTexts(insert, entry).execute();
 }
 
+MySQLLite::BatchResult
+MySQLLite::insertPasswords(const std::vector<PasswordSchema>& entries,
+                           const std::function<bool(size_t added)>& keepGoing) {
+    if (!run("BEGIN IMMEDIATE")) {
+        return BatchResult::Failed;
+    }
+    // One statement prepared for all of them, stepped again for each.
+    Statement insert(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
+                                "Http,Memo) VALUES(?,?,?,?,?,?,?)");
+    BatchResult result = BatchResult::Done;
+    for (size_t i = 0; i < entries.size() && result == BatchResult::Done; ++i) {
+        insert.reset();
+        if (!hasEveryText(entries[i]) ||
+            !bindCategoryAndTexts(insert.bind(entries[i].UserID()), entries[i]).execute()) {
+            result = BatchResult::Failed;
+        } else if (keepGoing && (i + 1) % 256 == 0 && !keepGoing(i + 1)) {
+            result = BatchResult::Cancelled;
+        }
+    }
+    if (result == BatchResult::Done && run("COMMIT")) {
+        return result;
+    }
+    run("ROLLBACK");
+    return result == BatchResult::Done ? BatchResult::Failed : result;
+}
+
 WriteResult MySQLLite::updatePassword(const PasswordSchema& entry) {
     if (!hasEveryText(entry)) {
         return WriteResult::Failed;

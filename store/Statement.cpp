@@ -50,6 +50,7 @@ bool Statement::nextRow() {
 
 void Statement::reset() {
     sqlite3_reset(statement_);
+    nextParameter_ = 1; // bound again from the first placeholder
 }
 
 int64_t Statement::columnInt64(int index) const {

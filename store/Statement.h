@@ -36,7 +36,7 @@ public:
     // with the caller.
     bool nextRow();
 
-    // Makes a statement that is kept prepared ready to be stepped again from its first row.
+    // Makes a statement that is kept prepared ready to be bound and stepped again.
     void reset();
 
     int32_t columnInt(int index) const;

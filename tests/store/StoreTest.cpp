@@ -143,3 +143,40 @@ TEST_F(StoreTest, ADeletedPasswordLeavesNoTraceAndAForeignTriggerReadsNothing) {
     EXPECT_EQ(sql("SELECT count(*) FROM leak"), Rows{{"0"}});
     EXPECT_TRUE(store.login("root", "tiwe"));
 }
+
+TEST_F(StoreTest, ABatchIsAddedWholeOrLeavesTheFileByteForByte) {
+    MySQLLite& store = start();
+    std::vector<PasswordSchema> batch(600, makeEntry(1, 2, "imported", "pw"));
+    auto bytes = [&] {
+        std::ifstream file(file_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    OtherConnection other(file_);
+    // The 300th entry is refused, as a full disk would refuse it.
+    ASSERT_EQ(
+        other.exec(
+            "CREATE TRIGGER fault BEFORE INSERT ON LM_PASSWORD WHEN "
+            "(SELECT count(*) FROM LM_PASSWORD) >= 299 BEGIN SELECT RAISE(ABORT,'full'); END"),
+        "");
+    const std::string before = bytes();
+    EXPECT_EQ(store.insertPasswords(batch, nullptr), MySQLLite::BatchResult::Failed);
+    EXPECT_EQ(bytes(), before);
+    ASSERT_EQ(other.exec("DROP TRIGGER fault"), "");
+    const std::string unlocked = bytes();
+    ASSERT_EQ(other.exec("BEGIN IMMEDIATE"), ""); // another copy is writing
+    EXPECT_EQ(store.insertPasswords(batch, nullptr), MySQLLite::BatchResult::Failed);
+    ASSERT_EQ(other.exec("ROLLBACK"), "");
+    std::vector<size_t> asked;
+    EXPECT_EQ(store.insertPasswords(batch,
+                                    [&](size_t added) {
+                                        asked.push_back(added);
+                                        return added < 512;
+                                    }),
+              MySQLLite::BatchResult::Cancelled);
+    EXPECT_EQ(asked, (std::vector<size_t>{256, 512}));
+    EXPECT_EQ(bytes(), unlocked);
+    EXPECT_EQ(store.insertPasswords(batch, [](size_t) { return true; }),
+              MySQLLite::BatchResult::Done);
+    EXPECT_EQ(sql("SELECT count(*), min(Title), max(CategoryID) FROM LM_PASSWORD"),
+              (Rows{{"600", "imported", "2"}}));
+}
