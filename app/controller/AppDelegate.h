@@ -11,6 +11,7 @@
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
+#include "transfer/CsvImport.h"
 #include "windows/LoginWindow.h"
 #include "windows/MainWindow.h"
 
@@ -87,6 +88,15 @@ public:
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void openHttpAction();
     void openEditorHttpAction();
+
+    // --- Import and export (AppDelegateTransfer.cpp) -----------------------
+    // Asks for a file to read, or (`forSaving`) to write; empty when the user
+    // cancelled. Tests put one in that answers without a dialog.
+    using FileChooser = std::function<QString(QWidget* parent, bool forSaving)>;
+    static FileChooser dialogFileChooser();
+    void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    void importAction();
+    void exportAction();
 
     // --- Finding entries (AppDelegateSearch.cpp) --------------------------
     void findAction();
@@ -176,6 +186,7 @@ private:
     QAction* addWindowCommand(const char* textKey, QList<QKeySequence> keys,
                               void (AppDelegate::*command)());
     void openWebAddress(const QString& address);
+    void runImport(const ImportPlan& plan, const std::vector<CategorySchema>& categories);
     // Ends a search without showing anything in its place.
     void leaveSearch();
     QAbstractButton* sidebarButtonOnShow() const;
@@ -258,9 +269,12 @@ private:
         QAction* users = nullptr;
         QAction* logout = nullptr;
         QAction* quit = nullptr;
+        QAction* importEntries = nullptr;
+        QAction* exportEntries = nullptr;
     } commands_;
 
     UrlOpener urlOpener_ = desktopUrlOpener();
+    FileChooser fileChooser_ = dialogFileChooser();
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;

@@ -69,6 +69,10 @@ void AppDelegate::makeCommands() {
     commands_.users =
         addWindowCommand("Users", {Qt::CTRL | Qt::ALT | Qt::Key_U}, &AppDelegate::showUsersAction);
     commands_.logout = addWindowCommand("Exit", {Qt::CTRL | Qt::Key_L}, &AppDelegate::logoutAction);
+    commands_.importEntries =
+        addWindowCommand("ImportMenu", {Qt::CTRL | Qt::Key_I}, &AppDelegate::importAction);
+    commands_.exportEntries =
+        addWindowCommand("ExportMenu", {Qt::CTRL | Qt::Key_E}, &AppDelegate::exportAction);
     commands_.quit = addWindowCommand(
         "Quit", standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), &AppDelegate::quitAction);
 
@@ -111,6 +115,8 @@ void AppDelegate::addEntryCommands(QMenu* menu) const {
 void AppDelegate::makeMenuBar() {
     QMenuBar* bar = window_.menuBar();
     QMenu* file = bar->addMenu(Localizer::text("FileMenu"));
+    file->addActions({commands_.importEntries, commands_.exportEntries});
+    file->addSeparator();
     file->addActions({commands_.logout, commands_.quit});
     QMenu* entry = bar->addMenu(Localizer::text("EntryMenu"));
     entry->addAction(commands_.newEntry);
@@ -132,8 +138,8 @@ void AppDelegate::updateCommands() {
                              commands_.copyHttp, commands_.openHttp, commands_.deleteEntry}) {
         command->setEnabled(rowChosen);
     }
-    for (QAction* command :
-         {commands_.newEntry, commands_.find, commands_.users, commands_.logout}) {
+    for (QAction* command : {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
+                             commands_.importEntries, commands_.exportEntries}) {
         command->setEnabled(loggedIn);
     }
 }

@@ -18,4 +18,9 @@ public:
     virtual int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
                                       const QString& defaultButtonKey,
                                       const QString& otherButtonKey) = 0;
+    // The same two, for texts made from keys and figures (counts, line numbers) by the caller.
+    virtual void showTextAlert(const QString& message, const QString& informative) = 0;
+    virtual int runTextConfirmation(const QString& message, const QString& informative,
+                                    const QString& defaultButtonKey,
+                                    const QString& otherButtonKey) = 0;
 };

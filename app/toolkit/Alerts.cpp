@@ -7,11 +7,11 @@
 
 namespace {
 
-void prepare(QMessageBox& box, QMessageBox::Icon icon, const QString& messageKey,
-             const QString& informativeKey) {
+void prepare(QMessageBox& box, QMessageBox::Icon icon, const QString& message,
+             const QString& informative) {
     box.setIcon(icon);
-    box.setText(Localizer::text(messageKey));
-    box.setInformativeText(Localizer::text(informativeKey));
+    box.setText(message);
+    box.setInformativeText(informative);
     // Whatever window is in front, nothing else in the program may be used meanwhile.
     box.setWindowModality(Qt::ApplicationModal);
 }
@@ -22,18 +22,29 @@ MessageBoxAlerts::MessageBoxAlerts(std::function<QWidget*()> parentWindow)
     : parentWindow_(std::move(parentWindow)) {}
 
 void MessageBoxAlerts::showKeyedAlert(const QString& messageKey, const QString& informativeKey) {
-    QMessageBox box(parentWindow_ ? parentWindow_() : nullptr);
-    prepare(box, QMessageBox::Information, messageKey, informativeKey);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    showTextAlert(Localizer::text(messageKey), Localizer::text(informativeKey));
 }
 
 int MessageBoxAlerts::runDeleteConfirmation(const QString& messageKey,
                                             const QString& informativeKey,
                                             const QString& defaultButtonKey,
                                             const QString& otherButtonKey) {
+    return runTextConfirmation(Localizer::text(messageKey), Localizer::text(informativeKey),
+                               defaultButtonKey, otherButtonKey);
+}
+
+void MessageBoxAlerts::showTextAlert(const QString& message, const QString& informative) {
     QMessageBox box(parentWindow_ ? parentWindow_() : nullptr);
-    prepare(box, QMessageBox::Warning, messageKey, informativeKey);
+    prepare(box, QMessageBox::Information, message, informative);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+int MessageBoxAlerts::runTextConfirmation(const QString& message, const QString& informative,
+                                          const QString& defaultButtonKey,
+                                          const QString& otherButtonKey) {
+    QMessageBox box(parentWindow_ ? parentWindow_() : nullptr);
+    prepare(box, QMessageBox::Warning, message, informative);
     QPushButton* defaultButton =
         box.addButton(Localizer::text(defaultButtonKey), QMessageBox::AcceptRole);
     QPushButton* otherButton =

@@ -16,6 +16,10 @@ public:
     int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
                               const QString& defaultButtonKey,
                               const QString& otherButtonKey) override;
+    void showTextAlert(const QString& message, const QString& informative) override;
+    int runTextConfirmation(const QString& message, const QString& informative,
+                            const QString& defaultButtonKey,
+                            const QString& otherButtonKey) override;
 
 private:
     std::function<QWidget*()> parentWindow_;

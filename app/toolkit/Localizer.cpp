@@ -1,6 +1,7 @@
 #include "toolkit/Localizer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QList>
 #include <QPointer>
@@ -61,4 +62,19 @@ void Localizer::uninstall() {
         }
     }
     installedTranslators().clear();
+}
+
+QStringList Localizer::textsInEveryTable(const QString& key, const QString& tables) {
+    const QFileInfo base(tables);
+    QStringList texts;
+    for (const QFileInfo& table : QDir(base.path()).entryInfoList({base.fileName() + "_*.qm"})) {
+        QTranslator translator;
+        if (translator.load(table.filePath())) {
+            const QString text = translator.translate(nullptr, key.toUtf8().constData());
+            if (!text.isEmpty()) {
+                texts << text;
+            }
+        }
+    }
+    return texts;
 }

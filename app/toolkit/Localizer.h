@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // Turns text keys into the user's language. Every visible string in the program is a key
 // ("Login.Failed.Message") looked up here, so switching language is a matter of installing
@@ -16,6 +17,9 @@ public:
     // and, on top of it, the table for `locale` (`tables`_de.qm, ...) when there is one. Qt asks
     // the newest translator first, so a key missing from (say) German is taken from English.
     static void install(const QLocale& locale, const QString& tables);
+
+    // The texts of `key` in every table named `tables`_*.qm, whatever the user's language.
+    static QStringList textsInEveryTable(const QString& key, const QString& tables);
 
     // Removes every table this class installed; afterwards each key shows itself.
     static void uninstall();

@@ -335,5 +335,153 @@
         <source>No web browser took it. Copy the address and paste it into your browser.</source>
         <translation>Kein Webbrowser hat sie angenommen. Kopieren Sie die Adresse und fügen Sie sie in Ihren Browser ein.</translation>
     </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importieren …</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Passwörter importieren</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Passwörter exportieren</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Diese Datei wird nicht importiert</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Sie ist größer als %1 MB; so groß ist der Export keines Passwortmanagers.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Sie ist leer.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>Sie ist keine Textdatei.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Ihr Text ist nicht UTF-8 (oder UTF-16). Exportieren Sie sie erneut als UTF-8, wie es Passwortmanager und Browser von sich aus tun.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>Ihre erste Zeile nennt keine Spalten, die Lockmere kennt. Erwartet wurde die Kopfzeile eines Exports von %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>Zeile %1 hat ein Anführungszeichen mitten in einem Feld ohne Anführungszeichen oder Text nach einem schließenden.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Das in Zeile %1 geöffnete Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>Zeile %1 hat %2 Felder; die Kopfzeile hat %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (oder Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 neu</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Übersprungen, genau so schon vorhanden: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Übersprungen, ohne Titel und Passwort: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Aus dieser %1-Datei gibt es nichts zu importieren</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>%2 Einträge aus dieser %1-Datei importieren?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importiere …</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>Der Import wurde abgebrochen</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>Die Einträge konnten nicht gespeichert werden</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Nichts wurde importiert; alle Einträge sind wie zuvor.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Importierte Felder:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>Die exportierte Datei enthält Ihre Passwörter unverschlüsselt</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Wer die Datei lesen kann, kann jedes Passwort dieses Kontos lesen. Auf diesem Computer können nur Sie sie öffnen; löschen Sie sie, sobald Sie sie nicht mehr brauchen.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Wählen Sie einen Ordner, in den Sie schreiben dürfen. Es blieb keine Datei zurück.</translation>
+    </message>
 </context>
 </TS>

@@ -335,5 +335,153 @@
         <source>No web browser took it. Copy the address and paste it into your browser.</source>
         <translation>No web browser took it. Copy the address and paste it into your browser.</translation>
     </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Import…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Import Passwords</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Export Passwords</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>CSV files</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>This file is not imported</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>It is larger than %1 MB; no password manager's export is that large.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>It cannot be read: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>It is empty.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>It is not a text file.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>The quotation mark opened on line %1 is never closed.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>Line %1 has %2 fields; the header has %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (or Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 new</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Skipped, exactly as already there: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Skipped, without title and password: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Nothing to import from this %1 file</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>Import %2 entries from this %1 file?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importing…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>The import was cancelled</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>The entries could not be saved</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Nothing was imported; every entry is as it was.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Imported fields:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>The exported file holds your passwords unencrypted</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>The file could not be written</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Choose a folder that you can write to. No file was left behind.</translation>
+    </message>
 </context>
 </TS>

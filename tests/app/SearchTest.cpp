@@ -127,7 +127,7 @@ TEST_F(SearchTest, TheMenuBarListsEveryCommandWithItsKeyAndOnlyWhatAppliesIsEnab
             }
         }
     }
-    EXPECT_EQ(commands.size(), 11u);
+    EXPECT_EQ(commands.size(), 13u);
     auto enabled = [&] {
         std::vector<QString> names;
         for (const auto& [name, command] : commands) {
@@ -137,10 +137,11 @@ TEST_F(SearchTest, TheMenuBarListsEveryCommandWithItsKeyAndOnlyWhatAppliesIsEnab
         }
         return names;
     };
-    const std::vector<QString> always{"Find", "Log Out", "New Entry", "Quit", "Users"};
+    const std::vector<QString> always{"Export…",   "Find", "Import…", "Log Out",
+                                      "New Entry", "Quit", "Users"};
     EXPECT_EQ(enabled(), always); // a list on show, no row chosen
     list()->selectRow(0);
-    EXPECT_EQ(enabled().size(), 11u);
+    EXPECT_EQ(enabled().size(), 13u);
     press(list(), Qt::Key_N, Qt::ControlModifier); // the editor: no row is chosen in it
     EXPECT_EQ(ui().bottomBoxView->currentWidget(), ui().createPasswordBox);
     EXPECT_EQ(enabled(), always);

@@ -21,6 +21,13 @@ public:
     void showKeyedAlert(const QString& message, const QString& informative) override {
         shown.push_back((message + "/" + informative).toStdString());
     }
+    void showTextAlert(const QString& message, const QString& informative) override {
+        showKeyedAlert(message, informative);
+    }
+    int runTextConfirmation(const QString& message, const QString& informative, const QString& yes,
+                            const QString& no) override {
+        return runDeleteConfirmation(message, informative, yes, no);
+    }
     int runDeleteConfirmation(const QString& message, const QString& informative,
                               const QString& yes, const QString& no) override {
         shown.push_back((message + "/" + informative + "?" + yes + "|" + no).toStdString());
