@@ -1,6 +1,7 @@
-# Root finds an entry from the search field, leaves it open in the editor and logs out; the next
-# account must find nothing of it on screen, and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with dogtail, as a screen reader sees the program, and the
-# mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
+# Root imports a KeePassXC export through the file dialog, finds an entry from the search field,
+# leaves it open in the editor and logs out; the next account must find nothing of it on screen,
+# and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with
+# dogtail, as a screen reader sees the program, and the mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
 import os
 import sqlite3
 import subprocess
@@ -29,10 +30,23 @@ program = subprocess.Popen([sys.argv[1]], env=dict(  # on the X display even whe
 try:
     app = tree.root.application("Lockmere")
     app.button("Log In")
-    with sqlite3.connect(os.path.join(home, "Documents", "Lockmere.sqlite3")) as db:
-        db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
-        db.execute("INSERT INTO LM_PASSWORD VALUES(1,1,1,'Bank','root-user','r00t-secret','','')")
+    db = sqlite3.connect(os.path.join(home, "Documents", "Lockmere.sqlite3"), isolation_level=None)
+    db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
+    db.execute("INSERT INTO LM_PASSWORD VALUES(1,1,1,'Bank','root-user','r00t-secret','','')")
     log_in(app, "root", "tiwe")
+    # A file that KeePassXC 2.7.4 exported, chosen in the file dialog and imported after the summary.
+    app.menuItem("File").doActionNamed("ShowMenu")
+    app.menuItem("Import…").click()  # a mouse click: the dialog it opens holds up an AT-SPI reply
+    dialog = app.child(roleName="dialog", name="Import Passwords")
+    dialog.child(roleName="text", name="File name:").text = os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "keepassxc-2.7.4-export.csv")
+    dialog.button("Open").doActionNamed("Press")
+    app.button("Import").doActionNamed("Press")
+    imported = db.execute("SELECT c.Category, p.Title, p.Password FROM LM_PASSWORD p JOIN "
+                          "LM_CATEGORY c ON c.ID = p.CategoryID WHERE p.ID > 1 ORDER BY p.ID").fetchall()
+    if imported != [("Other", "Bäckerei Müller", "käse"), ("Email", "Work mail", 's3c"r,et'),
+                    ("Router", "Home Router", "r0uter")]:
+        sys.exit(f"FAIL: the KeePassXC file imported as {imported}")
     # Found from the search field, without choosing a category, and opened.
     app.child(roleName="text", name="Search all entries").text = "BAN"
     app.child(roleName="table cell", name="Email")  # the result's category
