@@ -196,13 +196,17 @@ std::variant<ImportPlan, ImportProblem> planImport(const std::string& utf8,
     }
     const Columns columns = mapColumns(folded);
     const CategoryFinder categories(context);
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string> seen(context.existing.size());
     for (const PasswordSchema& entry : context.existing) {
         seen.insert(identity(entry));
     }
 
     ImportPlan plan;
     plan.kind = signature->kind;
+    // At most one entry per line: reserved once instead of grown by copying.
+    const auto lines = static_cast<size_t>(std::count(utf8.begin(), utf8.end(), '\n'));
+    plan.entries.reserve(lines);
+    seen.reserve(seen.size() + lines);
     while (reader.next(row)) {
         if (row.size() != headers.size()) {
             return ImportProblem{ImportProblem::Kind::FieldCount, reader.recordLine(),

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -36,6 +37,28 @@ DecodedText decodedAs(QStringDecoder::Encoding encoding, const QByteArray& bytes
     return {text.toStdString(), DecodedText::Problem::None};
 }
 
+// Decoded a piece at a time into one small buffer, only to be checked: the
+// text stays in the bytes it came in, and a 20 MB file costs no 40 MB copy.
+// Each piece ends before a continuation byte, so no sequence is split.
+bool isUtf8(QByteArrayView text) {
+    constexpr qsizetype kPiece = 1 << 16;
+    std::vector<QChar> buffer(static_cast<size_t>(kPiece + 4));
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = std::min(at + kPiece, text.size());
+        while (end < text.size() && end > at && (static_cast<uchar>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        end = end == at ? std::min(at + kPiece, text.size()) : end;
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        decoder.appendToBuffer(buffer.data(), text.sliced(at, end - at));
+        if (decoder.hasError()) {
+            return false;
+        }
+        at = end;
+    }
+    return true;
+}
+
 } // namespace
 
 DecodedText decodeText(const QByteArray& bytes) {
@@ -48,18 +71,13 @@ DecodedText decodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF")) {
         return decodedAs(QStringDecoder::Utf16BE, bytes.mid(2), DecodedText::Problem::Binary);
     }
-    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const QByteArrayView body =
+        QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
     if (body.contains('\0')) {
-        const auto utf16 = utf16ByItsZeros(body);
-        return utf16 ? decodedAs(*utf16, body, DecodedText::Problem::Binary)
+        const auto utf16 = utf16ByItsZeros(bytes);
+        return utf16 ? decodedAs(*utf16, bytes, DecodedText::Problem::Binary)
                      : DecodedText{{}, DecodedText::Problem::Binary};
     }
-    // Decoded only to be checked (the decoder works when its result is
-    // taken): the text stays in the bytes it came in.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString checked = utf8(body);
-    if (utf8.hasError()) {
-        return {{}, DecodedText::Problem::NotUtf8};
-    }
-    return {body.toStdString(), DecodedText::Problem::None};
+    return isUtf8(body) ? DecodedText{std::string(body.data(), static_cast<size_t>(body.size()))}
+                        : DecodedText{{}, DecodedText::Problem::NotUtf8};
 }
