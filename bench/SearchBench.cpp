@@ -5,7 +5,9 @@
 //   ./build/bench/lockmere_search_bench             (10,000 and 100,000 entries)
 //   ./build/bench/lockmere_search_bench --quick     (10,000 only)
 #include "BenchSupport.h"
+#include "LockmereMain.h"
 #include "Scenario.h"
+#include "toolkit/Localizer.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -133,6 +135,7 @@ int main(int argc, char* argv[]) {
     const bool memoryOnly = argc > 2 && std::strcmp(argv[1], "--memory") == 0;
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     QApplication application(argc, argv);
+    Localizer::install(QLocale(QLocale::English, QLocale::UnitedStates), kTranslationTables);
 
     if (memoryOnly) {
         // A process of its own, so the figure is this scenario's peak alone.
