@@ -28,6 +28,8 @@ public:
     using LocalizedText = std::function<std::string(const std::string& key)>;
 
     static constexpr const char* kFileName = "Lockmere.sqlite3";
+    // The password the first start gives root; published, so it must be changed.
+    static constexpr const char* kPublishedRootPassword = "tiwe";
     // The ten category keys, in the order their rows are seeded.
     static const std::vector<std::string>& categoryKeys();
 

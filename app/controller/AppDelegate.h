@@ -54,6 +54,7 @@ public:
     static constexpr std::chrono::minutes kIdleLogout{5};
     IdleWatch& idleWatch() { return idleWatch_; }
     void logoutUnattended();
+    void offerPasswordChange();
 
     // --- Password records (AppDelegatePasswords.cpp) ----------------------
     void pwdButtonAction(QAbstractButton* sender);

@@ -1,4 +1,5 @@
 // Logging in and out.
+#include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
 #include "toolkit/OpenWindows.h"
@@ -34,6 +35,9 @@ void AppDelegate::loginAction() {
     std::optional<UserSchema> found = mySQLLite_->login(toText(user), toText(password));
     if (!found) {
         shakeWindow(&loginWindow_);
+        // The next try replaces what was typed, as in any login window.
+        loginWindow_.ui.passwordTextField->setFocus();
+        loginWindow_.ui.passwordTextField->selectAll();
         return;
     }
     ++session_;
@@ -46,6 +50,34 @@ void AppDelegate::loginAction() {
     window_.raise();
     window_.activateWindow();
     updateCommands();
+    if (isNamedRoot(*loginUser_) && password == QLatin1String(MySQLLite::kPublishedRootPassword)) {
+        // Asked once the press that logged in has returned: a screen reader that pressed the
+        // button waits for its answer, and would wait for the whole question.
+        QMetaObject::invokeMethod(this, &AppDelegate::offerPasswordChange, Qt::QueuedConnection);
+    }
+}
+
+// Everyone who has read the README knows root's first password: say so at once, and offer
+// root's own account in the editor, with the keyboard in its password.
+void AppDelegate::offerPasswordChange() {
+    const int session = session_;
+    if (!loginUser_ ||
+        alerts_.runDeleteConfirmation("DefaultPasswordAlert", "DefaultPasswordAlertInfo",
+                                      "ChangePasswordNow", "Later") != AlertDefaultReturn ||
+        session != session_) {
+        return;
+    }
+    usersAction(window_.ui.usersButton);
+    const std::vector<UserSchema>& accounts = allAccounts();
+    for (size_t row = 0; row < accounts.size(); ++row) {
+        if (accounts[row].ID() == loginUser_->ID()) {
+            window_.ui.userTable->selectRow(static_cast<int>(row));
+            openAccount();
+            window_.ui.pwd1Field->setFocus();
+            window_.ui.pwd1Field->selectAll();
+            return;
+        }
+    }
 }
 
 void AppDelegate::logoutUnattended() {

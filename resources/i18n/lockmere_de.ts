@@ -483,5 +483,21 @@
         <source>Choose a folder that you can write to. No file was left behind.</source>
         <translation>Wählen Sie einen Ordner, in den Sie schreiben dürfen. Es blieb keine Datei zurück.</translation>
     </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root hat noch sein veröffentlichtes Passwort</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Jede neue Installation gibt root das Passwort „tiwe“, und jeder kann es in der Dokumentation lesen. Ändern Sie es jetzt, damit sich niemand sonst als root anmelden kann.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Jetzt ändern</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
 </context>
 </TS>

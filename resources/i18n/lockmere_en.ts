@@ -483,5 +483,21 @@
         <source>Choose a folder that you can write to. No file was left behind.</source>
         <translation>Choose a folder that you can write to. No file was left behind.</translation>
     </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root still has its published password</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Change Now</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
 </context>
 </TS>

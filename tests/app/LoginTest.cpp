@@ -24,7 +24,8 @@ TEST_F(AppFixture, ALoginIsRefusedWithAShakeUnlessNameAndPasswordMatch) {
         logIn(user, password);
         EXPECT_FALSE(app().loginUser()) << user.toStdString();
         EXPECT_TRUE(shaking());
-        EXPECT_EQ(loginUi().passwordTextField->text(), password); // kept as typed
+        EXPECT_EQ(loginUi().passwordTextField->text(), password); // kept as typed, and selected
+        EXPECT_EQ(loginUi().passwordTextField->selectedText(), password);
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return !shaking(); }, 2000));
     EXPECT_EQ(loginWindow_->pos(), QPoint(300, 200));
@@ -49,4 +50,24 @@ TEST_F(AppFixture, EveryLabelIsInTheUsersLanguageOrShowsItsKey) {
     Localizer::uninstall();
     start();
     EXPECT_EQ(labels(ui()), (QStringList{"eBank", "Exit", "Http"}));
+}
+
+TEST_F(AppFixture, RootsPublishedPasswordIsSaidAtOnceAndItsAccountOpensToChangeIt) {
+    alerts_.answers = {AlertDefaultReturn}; // Change Now
+    logIn("root", "tiwe");
+    EXPECT_EQ(ui().bottomBoxView->currentWidget(), ui().createUserBox);
+    EXPECT_EQ(ui().user1Field->text(), "root");
+    EXPECT_EQ(window_->focusWidget(), ui().pwd1Field);
+    EXPECT_EQ(ui().pwd1Field->selectedText(), "tiwe");
+
+    // Nobody else is asked: not another account with that password, not root with another.
+    addAccount("anna", "tiwe", 1);
+    exec("UPDATE LM_USER SET Password='own' WHERE User='root'");
+    for (const auto& [user, password] :
+         std::vector<std::pair<QString, QString>>{{"anna", "tiwe"}, {"root", "own"}}) {
+        alerts_.answers = {AlertDefaultReturn};
+        logIn(user, password);
+        EXPECT_TRUE(app().loginUser());
+        EXPECT_EQ(alerts_.answers.size(), 1u) << user.toStdString();
+    }
 }

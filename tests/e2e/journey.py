@@ -1,5 +1,5 @@
-# Root imports a KeePassXC export through the file dialog, finds an entry from the search field,
-# leaves it open in the editor and logs out; the next account must find nothing of it on screen,
+# Root is told its password is the published one, imports a KeePassXC export through the file dialog,
+# finds an entry from the search field, leaves it open in the editor and logs out; the next account must find nothing of it on screen,
 # and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with
 # dogtail, as a screen reader sees the program, and the mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
 import os
@@ -34,6 +34,8 @@ try:
     db.execute("INSERT INTO LM_USER(User,Password,IsRoot) VALUES('anna','anna-pw',0)")
     db.execute("INSERT INTO LM_PASSWORD VALUES(1,1,1,'Bank','root-user','r00t-secret','','')")
     log_in(app, "root", "tiwe")
+    app.child(roleName="alert", name="root still has its published password")
+    app.button("Later").doActionNamed("Press")
     # A file that KeePassXC 2.7.4 exported, chosen in the file dialog and imported after the summary.
     app.menuItem("File").doActionNamed("ShowMenu")
     app.menuItem("Import…").click()  # a mouse click: the dialog it opens holds up an AT-SPI reply

@@ -35,9 +35,14 @@ public:
         if (!answers.empty()) {
             answers.pop_front();
         }
-        if (whileOpen) {
+        if (whileOpen && !inWhileOpen_) { // not again for an alert that it opens itself
+            inWhileOpen_ = true;
             whileOpen();
+            inWhileOpen_ = false;
         }
         return answer;
     }
+
+private:
+    bool inWhileOpen_ = false;
 };
