@@ -27,6 +27,7 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
             &AppDelegate::rememberChosenAccount);
     connectActions();
     connectPasswordTools();
+    window.mayClose = [this] { return mayLeaveEditor(); };
     connect(&idleWatch_, &IdleWatch::idle, this, &AppDelegate::logoutUnattended);
     connect(&screenLockWatch_, &ScreenLockWatch::locked, this, &AppDelegate::logoutUnattended);
 }
@@ -78,11 +79,13 @@ void AppDelegate::connectActions() {
 
     const Ui::MainWindow& ui = window_.ui;
     for (QAbstractButton* button : categoryButtons()) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, button] { pwdButtonAction(button); });
+        connect(button, &QAbstractButton::clicked, this, [this, button] {
+            if (mayLeaveEditor()) {
+                pwdButtonAction(button);
+            }
+        });
     }
-    connect(ui.usersButton, &QAbstractButton::clicked, this,
-            [this] { usersAction(window_.ui.usersButton); });
+    connect(ui.usersButton, &QAbstractButton::clicked, this, &AppDelegate::showUsersAction);
     connect(ui.logoutButton, &QAbstractButton::clicked, this, &AppDelegate::logoutAction);
 
     connect(ui.addButton, &QAbstractButton::clicked, this, &AppDelegate::addPasswordRecord);

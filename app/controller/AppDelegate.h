@@ -19,6 +19,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -53,6 +54,7 @@ public:
     // Five minutes without input, a locked screen or sleep end the session as Log Out does.
     static constexpr std::chrono::minutes kIdleLogout{5};
     IdleWatch& idleWatch() { return idleWatch_; }
+    // Ends the session without asking about an editor's changes, as the idle and lock guards do.
     void logoutUnattended();
     void offerPasswordChange();
 
@@ -106,6 +108,12 @@ public:
     void searchAction(const QString& text);
     void endSearch();
     bool searching() const;
+
+    // --- Unsaved changes (AppDelegateUnsaved.cpp) ----------------------------
+    // True when no editor with changes is on show, or the user chose to discard them. Every
+    // way out of an editor but Save, Cancel and the unattended logout asks this first.
+    bool mayLeaveEditor();
+    bool editorChanged() const;
 
     // --- Commands and the menu bar (AppDelegateCommands.cpp) ---------------
     void showUsersAction();
@@ -200,6 +208,10 @@ private:
     // Selects the category with `entryCategoryID`, or without one the current category.
     void fillCategoryPopup(std::optional<int32_t> entryCategoryID);
     void closeEditor(QWidget* editor);
+    QStringList editorContents(QWidget* editor) const;
+    // Called once an editor is filled: its changes are measured from here.
+    void rememberEditorContents();
+    void endSession();
     // Shows `box`; nullptr shows the empty page.
     void showBox(QWidget* box);
     void openEntry();
@@ -240,6 +252,7 @@ private:
     QString operation_;
     PasswordSchema passwordSchema_;
     UserSchema userSchema_;
+    QStringList openedContents_;
 
     FreshList<PasswordSchema, std::pair<int32_t, OptionalText>> entryList_;
     FreshList<UserSchema, bool> accountList_;

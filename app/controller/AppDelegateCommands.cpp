@@ -145,13 +145,18 @@ void AppDelegate::updateCommands() {
 }
 
 void AppDelegate::showUsersAction() {
-    usersAction(window_.ui.usersButton);
+    if (mayLeaveEditor()) {
+        usersAction(window_.ui.usersButton);
+    }
 }
 
 // Logging out first clears a pending copy and everything of the session.
 void AppDelegate::quitAction() {
+    if (!mayLeaveEditor()) {
+        return;
+    }
     if (loginUser_) {
-        logoutAction();
+        endSession();
     }
     QApplication::quit();
 }

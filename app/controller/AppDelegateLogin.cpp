@@ -82,11 +82,17 @@ void AppDelegate::offerPasswordChange() {
 
 void AppDelegate::logoutUnattended() {
     if (loginUser_) {
-        logoutAction();
+        endSession();
     }
 }
 
 void AppDelegate::logoutAction() {
+    if (mayLeaveEditor()) {
+        endSession();
+    }
+}
+
+void AppDelegate::endSession() {
     ++session_;
     secretClipboard_.clearNow(); // a copied password does not outlive its session
     closeDialogsAndMenus();

@@ -96,6 +96,9 @@ void AppDelegate::fillCategoryPopup(std::optional<int32_t> entryCategoryID) {
 
 void AppDelegate::addPasswordRecord() {
     const Ui::MainWindow& ui = window_.ui;
+    if (!mayLeaveEditor()) { // Ctrl+N reaches an open editor too
+        return;
+    }
     setOperation(kAdd);
     setPasswordSchema(PasswordSchema());
     fillCategoryPopup(std::nullopt);
@@ -104,6 +107,7 @@ void AppDelegate::addPasswordRecord() {
     }
     ui.memoField->setPlainText(QString());
     showBox(ui.createPasswordBox);
+    rememberEditorContents();
     ui.titleField->setFocus();
 }
 
@@ -214,6 +218,7 @@ void AppDelegate::openEntry() {
     setOperation(kEdit);
     setPasswordSchema(*entry);
     showBox(ui.createPasswordBox);
+    rememberEditorContents();
     // The list that had the focus is hidden now; without this the focus
     // would wander to the sidebar and Escape would not reach the editor.
     ui.titleField->setFocus();

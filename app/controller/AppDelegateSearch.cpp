@@ -6,6 +6,7 @@
 #include "toolkit/Localizer.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 bool AppDelegate::searching() const {
     return !searchText_.isEmpty();
@@ -29,6 +30,13 @@ void AppDelegate::searchAction(const QString& text) {
     // Set up once per search: each caption set again would lay the window
     // out again at every keystroke.
     if (!searching() || shownBox() != ui.passwordBox) {
+        // The results take the place of an open editor: its changes are asked about first,
+        // and kept with the search text as it was.
+        if (!mayLeaveEditor()) {
+            const QSignalBlocker quiet(ui.searchField);
+            ui.searchField->setText(searchText_);
+            return;
+        }
         if (!searching()) {
             searchReturnsTo_ = sidebarButtonOnShow();
         }

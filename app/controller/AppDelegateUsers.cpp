@@ -51,6 +51,7 @@ void AppDelegate::addUserRecord() {
     // administrators, whichever account was opened before.
     ui.isRootCheckBox->setEnabled(loginUser_ && isNamedRoot(*loginUser_));
     showBox(ui.createUserBox);
+    rememberEditorContents();
     ui.user1Field->setFocus();
 }
 
@@ -136,6 +137,7 @@ void AppDelegate::openAccount() {
     setOperation(kEdit);
     setUserSchema(*account);
     showBox(ui.createUserBox);
+    rememberEditorContents();
     ui.user1Field->setFocus(); // as for entries: the hidden list keeps no focus
 }
 

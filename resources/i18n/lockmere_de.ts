@@ -499,5 +499,21 @@
         <source>Later</source>
         <translation>Später</translation>
     </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Änderungen verwerfen?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>Ihre Änderungen im Editor sind nicht gespeichert. Verwerfen Sie sie, oder bearbeiten Sie weiter und speichern Sie sie.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
 </context>
 </TS>

@@ -499,5 +499,21 @@
         <source>Later</source>
         <translation>Later</translation>
     </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Discard changes?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Keep Editing</translation>
+    </message>
 </context>
 </TS>

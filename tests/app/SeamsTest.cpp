@@ -178,6 +178,7 @@ TEST_F(SeamsTest, FiveMinutesWithoutInputLogOutWhateverIsOpen) {
     std::chrono::milliseconds now{0};
     app().idleWatch().setClock([&] { return now; });
     openRow(list(), 1);
+    QTest::keyClicks(ui().titleField, " changed"); // discarded without asking: nobody is there
     app().secretClipboard().copy("secret-bravo");
     QMessageBox alert; // an alert left open does not keep the session
     alert.show();
@@ -193,4 +194,84 @@ TEST_F(SeamsTest, FiveMinutesWithoutInputLogOutWhateverIsOpen) {
     EXPECT_FALSE(alert.isVisible());
     EXPECT_FALSE(textsIn(window_.get()).contains("bravo"));
     EXPECT_FALSE(app().secretClipboard().holdsOurCopy());
+    EXPECT_EQ(alerts(), Keys{});
+}
+
+TEST_F(SeamsTest, AnEditorsChangesAreAskedAboutOnEveryWayOutButSaveAndCancel) {
+    const Keys asked{"DiscardAlert/DiscardAlertInfo?Discard|KeepEditing"};
+    const auto left = [&] { return app().shownBox() != ui().createPasswordBox; };
+    const std::tuple<const char*, std::function<void()>, std::function<bool()>> waysOut[] = {
+        {"category", [&] { ui().websiteButton->click(); }, left},
+        {"users", [&] { ui().usersButton->click(); }, left},
+        {"new entry", [&] { press(ui().titleField, Qt::Key_N, Qt::ControlModifier); },
+         [&] { return ui().titleField->text().isEmpty(); }},
+        {"log out", [&] { press(ui().titleField, Qt::Key_L, Qt::ControlModifier); }, left},
+        {"close", [&] { window_->close(); }, [&] { return !window_->isVisible(); }},
+        {"search",
+         [&] {
+             QTest::keyClick(ui().searchField, Qt::Key_A);
+             QCoreApplication::processEvents(); // the search runs once the keys are in
+         },
+         left},
+    };
+    for (const auto& [name, leave, hasLeft] : waysOut) {
+        SCOPED_TRACE(name);
+        logIn("root", "tiwe");
+        window_->show();
+        ui().emailButton->click();
+        openRow(list(), 0);
+        QTest::keyClicks(ui().titleField, "!");
+        leave(); // Keep Editing
+        EXPECT_EQ(alerts(), asked);
+        EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_EQ(ui().titleField->text(), "alpha!");
+        EXPECT_EQ(ui().searchField->text(), "");
+        alerts_.answers = {AlertDefaultReturn}; // Discard
+        leave();
+        EXPECT_EQ(alerts(), asked);
+        EXPECT_TRUE(hasLeft());
+    }
+    EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD WHERE Title LIKE '%!'"), Rows{});
+
+    // Not asked: nothing changed (or changed back), or Cancel, Escape and Save.
+    logIn("root", "tiwe");
+    const std::function<void()> noQuestion[] = {
+        [&] { ui().websiteButton->click(); },
+        [&] {
+            QTest::keyClicks(ui().titleField, "!");
+            QTest::keyClick(ui().titleField, Qt::Key_Backspace);
+            ui().usersButton->click();
+        },
+        [&] {
+            QTest::keyClicks(ui().titleField, "!");
+            ui().cancelButton->click();
+        },
+        [&] {
+            QTest::keyClicks(ui().titleField, "!");
+            press(ui().titleField, Qt::Key_Escape);
+        },
+        [&] {
+            QTest::keyClicks(ui().titleField, "?");
+            ui().saveButton->click();
+            ui().websiteButton->click();
+        },
+    };
+    for (const auto& leave : noQuestion) {
+        ui().emailButton->click();
+        openRow(list(), 0);
+        leave();
+        EXPECT_NE(app().shownBox(), ui().createPasswordBox);
+    }
+    EXPECT_EQ(alerts(), Keys{});
+    EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD ORDER BY ID"),
+              (Rows{{"alpha?"}, {"bravo"}, {"charlie"}}));
+
+    // The account editor too: a changed password is asked about.
+    ui().usersButton->click();
+    openRow(ui().userTable, 0);
+    QTest::keyClicks(ui().pwd1Field, "x");
+    ui().emailButton->click();
+    EXPECT_EQ(alerts(), asked);
+    EXPECT_EQ(app().shownBox(), ui().createUserBox);
 }

@@ -55,11 +55,19 @@ protected:
     const Ui::MainWindow& ui() { return delegate_->ui(); }
     const Ui::LoginWindow& loginUi() { return delegate_->loginUi(); }
 
-    // Logs out whoever is logged in, then types the name and password and presses Return. The
-    // offer to change root's published password is answered Later and not kept among the alerts.
+    // Logs out whoever is logged in (discarding an editor's changes), then types the name and
+    // password and presses Return. The offer to change root's published password is answered
+    // Later; neither question is kept among the alerts.
     void logIn(const QString& user, const QString& password) {
         if (app().loginUser()) {
+            const bool changed = app().editorChanged();
+            if (changed) {
+                alerts_.answers.push_front(AlertDefaultReturn);
+            }
             ui().logoutButton->click();
+            if (changed) {
+                alerts_.shown.pop_back();
+            }
         }
         loginUi().userTextField->setText(user);
         loginUi().passwordTextField->setText(password);
