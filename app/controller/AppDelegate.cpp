@@ -1,9 +1,11 @@
 #include "controller/AppDelegate.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QStatusBar>
 
 AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPresenter& alerts)
     : loginWindow_(loginWindow), window_(window), alerts_(alerts),
@@ -125,6 +127,15 @@ void AppDelegate::showBox(QWidget* box) {
 QWidget* AppDelegate::shownBox() const {
     QWidget* page = bottomBoxView()->currentWidget();
     return page == window_.ui.emptyPage ? nullptr : page;
+}
+
+// Says what happened out of sight (an entry saved into another list, a copy) for a while, and
+// to a screen reader at once.
+void AppDelegate::tellInStatusLine(const QString& message) {
+    QStatusBar* line = window_.statusBar();
+    line->showMessage(message, kStatusSeconds * 1000);
+    QAccessibleEvent changed(line, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) {

@@ -217,6 +217,8 @@ private:
     void openEntry();
     void openAccount();
     void showAlert(const char* messageKey, const char* informativeKey);
+    static constexpr int kStatusSeconds = 10;
+    void tellInStatusLine(const QString& message);
     // True only when the user confirmed and the same session is still open:
     // a logout while the confirmation was open answers no.
     bool confirmDeletion();

@@ -33,18 +33,21 @@ void AppDelegate::initPasswordTools() {
 void AppDelegate::copyPasswordAction() {
     if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->Password()));
+        tellInStatusLine(Localizer::text("CopiedPassword").arg(SecretClipboard::kTimeoutSeconds));
     }
 }
 
 void AppDelegate::copyUserAction() {
     if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->User()));
+        tellInStatusLine(Localizer::text("CopiedUser").arg(SecretClipboard::kTimeoutSeconds));
     }
 }
 
 void AppDelegate::copyHttpAction() {
     if (auto entry = chosenEntry()) {
         secretClipboard_.copy(toQString(entry->Http()));
+        tellInStatusLine(Localizer::text("CopiedHttp").arg(SecretClipboard::kTimeoutSeconds));
     }
 }
 

@@ -146,6 +146,12 @@ void AppDelegate::saveAction() {
         return;
     }
     const Ui::MainWindow& ui = window_.ui;
+    const QString category = ui.categoryPopupButton->currentText();
+    // The list the entry came from, by its ID, or for a new one the list on show by its name.
+    const bool staysInSight =
+        operation_ == kEdit
+            ? passwordSchema_.CategoryID() == ui.categoryPopupButton->currentData().toInt()
+            : currentCategory_ == category && !searching();
     passwordSchema_.setUserID(loginUser_->ID());
     passwordSchema_.setCategoryID(
         mySQLLite_->getIDByCategory(toText(ui.categoryPopupButton->currentText())));
@@ -173,6 +179,9 @@ void AppDelegate::saveAction() {
     }
     closeEditor(ui.createPasswordBox);
     passwordTableModel_->reloadData();
+    if (!staysInSight && !searching()) {
+        tellInStatusLine(Localizer::text("MovedTo").arg(category));
+    }
 }
 
 void AppDelegate::cancelAction() {

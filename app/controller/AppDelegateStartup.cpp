@@ -96,6 +96,9 @@ void AppDelegate::initButtons() {
     // is short, and the column fits beside the others in the window's width.
     ui.passwordTableView->setColumnHidden(categoryColumn().index(), true);
     ui.passwordTableView->horizontalHeader()->resizeSection(categoryColumn().index(), 120);
+    ui.passwordTableView->horizontalHeader()->resizeSection(passwordColumn().index(), 110);
+    showOneLinePerRow(ui.passwordTableView, titleColumn().index());
+    showOneLinePerRow(ui.userTable, user1Column().index());
     ui.searchField->setPlaceholderText(Localizer::text("SearchField"));
     ui.httpOpenButton->setText(Localizer::text("Open"));
 }

@@ -71,15 +71,32 @@ int ControllerTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+namespace {
+
+// A text with line breaks (a title that an imported file gave one) on a single line.
+QString onOneLine(QString text) {
+    for (QChar& character : text) {
+        if (character == u'\n' || character == u'\r' || character == QChar::LineSeparator ||
+            character == QChar::ParagraphSeparator) {
+            character = u' ';
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+// The cell shows its text on one line; the tooltip and a screen reader get all of it.
 QVariant ControllerTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) {
         return {};
     }
     const TableColumn* tableColumn = column(index.column());
     if (!index.isValid() || tableColumn == nullptr || source_ == nullptr) {
         return {};
     }
-    return source_->objectValueForTableColumn(view_, *tableColumn, index.row());
+    const QString text = source_->objectValueForTableColumn(view_, *tableColumn, index.row());
+    return role == Qt::DisplayRole ? onOneLine(text) : text;
 }
 
 QVariant ControllerTableModel::headerData(int section, Qt::Orientation orientation,

@@ -1,5 +1,6 @@
 #include "toolkit/TableViews.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableView>
@@ -37,4 +38,13 @@ public:
 
 void keepCellsOffTheClipboard(QTableView* view) {
     view->installEventFilter(new CopyKeyFilter(view));
+}
+
+void showOneLinePerRow(QTableView* view, int spareWidthColumn) {
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideRight);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView* columns = view->horizontalHeader();
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(spareWidthColumn, QHeaderView::Stretch);
 }

@@ -11,3 +11,7 @@ int selectedRow(const QTableView* view);
 // key first. A table of secrets must not: a password would land on the clipboard as plain text,
 // never cleared. After this the key does nothing unless a command of the view takes it.
 void keepCellsOffTheClipboard(QTableView* view);
+
+// Every row one line high, whatever its texts: a long cell ends in "…" (its model gives the whole
+// text as the tooltip), and `spareWidthColumn` takes whatever width the others leave.
+void showOneLinePerRow(QTableView* view, int spareWidthColumn);

@@ -515,5 +515,21 @@
         <source>Keep Editing</source>
         <translation>Weiter bearbeiten</translation>
     </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Verschoben nach %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Passwort kopiert; wird in %1 s gelöscht</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Benutzername kopiert; wird in %1 s gelöscht</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Webadresse kopiert; wird in %1 s gelöscht</translation>
+    </message>
 </context>
 </TS>

@@ -515,5 +515,21 @@
         <source>Keep Editing</source>
         <translation>Keep Editing</translation>
     </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Moved to %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Password copied; clears in %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>User name copied; clears in %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Web address copied; clears in %1 s</translation>
+    </message>
 </context>
 </TS>

@@ -31,6 +31,7 @@ TEST_F(ClipboardTest, ShortcutsCopyAsASecretThatClearsAfterTenSecondsOrAtLogout)
     EXPECT_EQ(clipboard()->text(), "anna@x");
     copy(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "s3cret");
+    EXPECT_EQ(window_->statusBar()->currentMessage(), "Password copied; clears in 10 s");
     EXPECT_EQ(clipboard()->mimeData()->data("x-kde-passwordManagerHint"), "secret");
     EXPECT_TRUE(app().secretClipboard().ticker().isActive());
     for (int second = 0; second < 9; ++second) {

@@ -47,6 +47,7 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
     EXPECT_EQ(sql("SELECT UserID, CategoryID, Title, User, Password, Http, Memo FROM LM_PASSWORD"),
               (Rows{{"1", "1", "Work", "anna@x", "s3cret", "https://mail", "line 1\nline 2"}}));
     EXPECT_EQ(app().shownBox(), ui().passwordBox);
+    EXPECT_EQ(window_->statusBar()->currentMessage(), ""); // in sight: nothing to say
 
     openRow(list(), 0);
     EXPECT_EQ(ui().memoField->toPlainText(), "line 1\nline 2");
@@ -55,7 +56,8 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
     ui().saveButton->click();
     EXPECT_EQ(sql("SELECT CategoryID, Password FROM LM_PASSWORD"),
               (Rows{{"7", "n3w 'quoted' パスワード"}}));
-    EXPECT_EQ(column(list(), 0), Texts{}); // moved out of the list on show
+    EXPECT_EQ(column(list(), 0), Texts{}); // moved out of the list on show, and said so
+    EXPECT_EQ(window_->statusBar()->currentMessage(), "Moved to Router");
 
     // Escape cancels, as the button does.
     ui().addButton->click();

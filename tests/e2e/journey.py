@@ -1,7 +1,9 @@
-# Root is told its password is the published one, imports a KeePassXC export through the file dialog,
-# finds an entry from the search field, leaves it open in the editor and logs out; the next account must find nothing of it on screen,
+# Root is told its password is the published one, imports a KeePassXC export through the file
+# dialog, finds an entry from the search field, copies its password (the status line says so),
+# leaves it open in the editor and logs out; the next account must find nothing of it on screen,
 # and is logged out when the screen locks; a crash would dump no core. Driven through AT-SPI with
-# dogtail, as a screen reader sees the program, and the mouse. Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
+# dogtail, as a screen reader sees the program, and the mouse.
+# Run by CTest under xvfb-run: python3 journey.py PATH/TO/lockmere
 import os
 import sqlite3
 import subprocess
@@ -52,6 +54,11 @@ try:
     # Found from the search field, without choosing a category, and opened.
     app.child(roleName="text", name="Search all entries").text = "BAN"
     app.child(roleName="table cell", name="Email")  # the result's category
+    app.child(roleName="table cell", name="Bank").click()
+    app.menuItem("Entry").doActionNamed("ShowMenu")
+    app.menuItem("Copy Password").click()
+    if app.child(roleName="status bar").name != "Password copied; clears in 10 s":
+        sys.exit("FAIL: the copy was not said where a screen reader reads it")
     app.child(roleName="table cell", name="Bank").doubleClick()
     if app.child(roleName="text", name="Title").text != "Bank":
         sys.exit("FAIL: the search result did not open in the editor")

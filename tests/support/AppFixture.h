@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QLocale>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
