@@ -77,6 +77,8 @@ void AppDelegate::makeCommands() {
         "Quit", standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), &AppDelegate::quitAction);
 
     addCommand(ui.userTable, "Open", returnKeys, &AppDelegate::clickTableAction);
+    // As Return in the account editor's text fields does.
+    addCommand(ui.isRootCheckBox, "Save", returnKeys, &AppDelegate::userSaveAction);
     addCommand(ui.userTable, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
                &AppDelegate::removeUserRecord);
 

@@ -1,6 +1,7 @@
 // Start-up: the store, the labels, and the login window in front.
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
+#include "toolkit/ButtonColumn.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
 
@@ -77,9 +78,12 @@ void AppDelegate::initButtons() {
         {ui.safeButton, "Safe"},         {ui.otherButton, "Other"},
         {ui.usersButton, "Users"},       {ui.logoutButton, "Exit"},
     };
+    QList<QAbstractButton*> sidebar;
     for (const auto& [button, key] : buttons) {
         button->setText(Localizer::text(key));
+        sidebar.append(button);
     }
+    makeOneTabStop(sidebar);
     const std::tuple<ControllerTableModel*, const TableColumn&, const char*> columns[] = {
         {passwordTableModel_, titleColumn(), "Title"},
         {passwordTableModel_, userColumn(), "User"},

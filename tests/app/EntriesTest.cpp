@@ -99,3 +99,24 @@ TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
               (Keys{"DelConfirm/DelInfo?OK|Cancel", "DeleteFailAlert/DeleteFailAlertInfo"}));
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"1"}});
 }
+
+TEST_F(EntriesTest, TheSidebarIsOneTabStopWalkedWithArrowsAndReturnOnACheckBoxSaves) {
+    press(ui().searchField, Qt::Key_Tab);
+    EXPECT_EQ(window_->focusWidget(), ui().emailButton);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) {
+        QTest::keyClick(window_->focusWidget(), key);
+    }
+    EXPECT_EQ(window_->focusWidget(), ui().websiteButton);
+    EXPECT_EQ(app().currentCategory(), "Website");
+    QTest::keyClick(ui().websiteButton, Qt::Key_Tab);
+    EXPECT_EQ(window_->focusWidget(), list());
+    QTest::keyClick(list(), Qt::Key_Backtab); // back to the button used last
+    EXPECT_EQ(window_->focusWidget(), ui().websiteButton);
+
+    ui().usersButton->click();
+    ui().userAddButton->click();
+    ui().user1Field->setText("bob");
+    ui().pwd1Field->setText("b");
+    press(ui().isRootCheckBox, Qt::Key_Return);
+    EXPECT_EQ(sql("SELECT User FROM LM_USER WHERE User='bob'"), Rows{{"bob"}});
+}
