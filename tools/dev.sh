@@ -16,8 +16,8 @@ PACKAGES=(
   fonts-dejavu-core
   # the end-to-end journey: a real X server, synthesized input, the accessibility bus
   xvfb xauth at-spi2-core python3-dogtail dbus
-  # password strength estimation
-  libzxcvbn-dev
+  # password strength estimation, and the word list that passphrases are drawn from
+  libzxcvbn-dev wamerican
   # the house style check
   clang-format
 )

@@ -3,6 +3,7 @@
 #include "MySQLLite.h"
 #include "controller/EntryRows.h"
 #include "controller/FreshList.h"
+#include "passwordtools/GeneratorOptions.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
 #include "search/EntrySearch.h"
@@ -81,6 +82,7 @@ public:
     void copyPasswordAction();
     void copyUserAction();
     void copyHttpAction();
+    void generatePassword(const GeneratorOptions* options, QLineEdit* field);
     SecretClipboard& secretClipboard() { return secretClipboard_; }
 
     // --- Web addresses (AppDelegateWeb.cpp) -------------------------------
@@ -294,6 +296,7 @@ private:
 
     SecretClipboard secretClipboard_;
     PasswordGenerator passwordGenerator_;
+    QStringList wordList_;
     IdleWatch idleWatch_{kIdleLogout};
     ScreenLockWatch screenLockWatch_;
 };

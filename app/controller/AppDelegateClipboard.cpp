@@ -2,7 +2,10 @@
 // None of it changes what the lists, editors and saves do.
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
+#include "passwordtools/WordList.h"
 #include "toolkit/Localizer.h"
+
+#include <QFileInfo>
 
 void AppDelegate::connectPasswordTools() {
     const Ui::MainWindow& ui = window_.ui;
@@ -11,9 +14,9 @@ void AppDelegate::connectPasswordTools() {
     showClipboardCountdown(0);
 
     connect(ui.generatePasswordButton, &QAbstractButton::clicked, this,
-            [this] { window_.ui.pwdField->setText(passwordGenerator_.generate()); });
+            [this] { generatePassword(window_.ui.pwdGeneratorOptions, window_.ui.pwdField); });
     connect(ui.generatePassword1Button, &QAbstractButton::clicked, this,
-            [this] { window_.ui.pwd1Field->setText(passwordGenerator_.generate()); });
+            [this] { generatePassword(window_.ui.pwd1GeneratorOptions, window_.ui.pwd1Field); });
     connect(ui.pwdField, &QLineEdit::textChanged, ui.pwdStrengthMeter, &StrengthMeter::setPassword);
     connect(ui.pwd1Field, &QLineEdit::textChanged, ui.pwd1StrengthMeter,
             &StrengthMeter::setPassword);
@@ -26,8 +29,21 @@ void AppDelegate::initPasswordTools() {
         button->setToolTip(Localizer::text("GeneratePassword"));
         button->setAccessibleName(Localizer::text("GeneratePassword"));
     }
+    const bool wordsAvailable = QFileInfo(kSystemWordList).isReadable();
+    ui.pwdGeneratorOptions->prepare(wordsAvailable);
+    ui.pwd1GeneratorOptions->prepare(wordsAvailable);
+    ui.pwdGeneratorOptions->placeInTabOrder(ui.generatePasswordButton, ui.httpField);
+    ui.pwd1GeneratorOptions->placeInTabOrder(ui.generatePassword1Button, ui.isRootCheckBox);
     ui.pwdStrengthMeter->setAccessibleName(Localizer::text("Strength"));
     ui.pwd1StrengthMeter->setAccessibleName(Localizer::text("Strength"));
+}
+
+void AppDelegate::generatePassword(const GeneratorOptions* options, QLineEdit* field) {
+    const PasswordRecipe recipe = options->recipe();
+    if (recipe.passphrase && wordList_.isEmpty()) {
+        wordList_ = loadWordList(kSystemWordList); // read once, when first needed
+    }
+    field->setText(passwordGenerator_.generate(recipe, wordList_));
 }
 
 void AppDelegate::copyPasswordAction() {

@@ -67,8 +67,32 @@ int PasswordGenerator::uniformBelow(int bound) const {
 }
 
 QString PasswordGenerator::generate(int length) const {
-    length = std::max(length, 4);
-    const QString alphabet = uppercase() + lowercase() + digits() + symbols();
+    return fromAlphabets({uppercase(), lowercase(), digits(), symbols()}, length);
+}
+
+QString PasswordGenerator::generate(const PasswordRecipe& recipe,
+                                    const QStringList& wordList) const {
+    if (recipe.passphrase) {
+        return passphrase(wordList, std::clamp(recipe.words, PasswordRecipe::kMinWords,
+                                               PasswordRecipe::kMaxWords));
+    }
+    QStringList alphabets;
+    for (const auto& [chosen, alphabet] :
+         {std::pair{recipe.uppercase, &uppercase()}, std::pair{recipe.lowercase, &lowercase()},
+          std::pair{recipe.digits, &digits()}, std::pair{recipe.symbols, &symbols()}}) {
+        if (chosen) {
+            alphabets.append(*alphabet);
+        }
+    }
+    if (alphabets.isEmpty()) {
+        alphabets = {uppercase(), lowercase(), digits(), symbols()};
+    }
+    return fromAlphabets(alphabets, std::min(recipe.length, PasswordRecipe::kMaxLength));
+}
+
+QString PasswordGenerator::fromAlphabets(const QStringList& alphabets, int length) const {
+    length = std::max(length, static_cast<int>(alphabets.size()));
+    const QString alphabet = alphabets.join(QString());
     // Drawing whole passwords until one has every class keeps every valid
     // password equally likely; at 20 characters nearly every draw has.
     for (;;) {
@@ -77,9 +101,20 @@ QString PasswordGenerator::generate(int length) const {
         for (int i = 0; i < length; ++i) {
             password.append(alphabet.at(uniformBelow(static_cast<int>(alphabet.size()))));
         }
-        if (containsAny(password, uppercase()) && containsAny(password, lowercase()) &&
-            containsAny(password, digits()) && containsAny(password, symbols())) {
+        if (std::all_of(alphabets.begin(), alphabets.end(),
+                        [&](const QString& each) { return containsAny(password, each); })) {
             return password;
         }
     }
+}
+
+QString PasswordGenerator::passphrase(const QStringList& wordList, int words) const {
+    if (wordList.isEmpty()) {
+        return {};
+    }
+    QStringList drawn;
+    for (int i = 0; i < words; ++i) {
+        drawn.append(wordList.at(uniformBelow(static_cast<int>(wordList.size()))));
+    }
+    return drawn.join(u'-');
 }

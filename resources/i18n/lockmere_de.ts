@@ -531,5 +531,37 @@
         <source>Web address copied; clears in %1 s</source>
         <translation>Webadresse kopiert; wird in %1 s gelöscht</translation>
     </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Passphrasen brauchen eine Wortliste: Installieren Sie das Paket wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Großbuchstaben</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Kleinbuchstaben</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Ziffern</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Sonderzeichen</translation>
+    </message>
 </context>
 </TS>

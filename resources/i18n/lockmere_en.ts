@@ -531,5 +531,37 @@
         <source>Web address copied; clears in %1 s</source>
         <translation>Web address copied; clears in %1 s</translation>
     </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Words</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Passphrases need a word list: install the wamerican package.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Upper-case letters</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Lower-case letters</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Digits</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Symbols</translation>
+    </message>
 </context>
 </TS>

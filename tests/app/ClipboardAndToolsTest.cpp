@@ -1,11 +1,14 @@
 // Copying from the list, the row menu, and making and rating passwords in the editors.
 #include "passwordtools/PasswordGenerator.h"
+#include "passwordtools/WordList.h"
 #include "support/AppFixture.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -95,4 +98,54 @@ TEST_F(ClipboardTest, EditorsGenerateStrongPasswordsAndRateWhatIsTyped) {
         drawn.insert(password.begin(), password.end());
     }
     EXPECT_EQ(drawn, std::set<QChar>(alphabet.begin(), alphabet.end()));
+}
+
+TEST_F(ClipboardTest, TheGeneratorMakesWhatItsOptionsAskFromTheSystemsRandomSource) {
+    ui().addButton->click();
+    GeneratorOptions* options = ui().pwdGeneratorOptions;
+    const QList<QCheckBox*> classes = options->classBoxes();
+    for (int length : {8, 128}) {
+        options->lengthBox()->setValue(length);
+        ui().generatePasswordButton->click();
+        EXPECT_EQ(ui().pwdField->text().size(), length);
+    }
+    options->lengthBox()->setValue(12);
+    for (int unchosen : {0, 1, 3}) {
+        classes[unchosen]->click();
+    }
+    EXPECT_FALSE(classes[2]->isEnabled()); // the last class chosen stays chosen
+    ui().generatePasswordButton->click();
+    EXPECT_TRUE(QRegularExpression("^[0-9]{12}$").match(ui().pwdField->text()).hasMatch());
+
+    // Words from the system's list; the count is the words', and the characters' comes back.
+    const QStringList wordList = loadWordList(kSystemWordList);
+    ASSERT_GT(wordList.size(), 20000);
+    options->passphraseBox()->click();
+    EXPECT_EQ(options->lengthBox()->value(), PasswordRecipe::kDefaultWords);
+    ui().generatePasswordButton->click();
+    const QStringList words = ui().pwdField->text().split('-');
+    EXPECT_EQ(words.size(), PasswordRecipe::kDefaultWords);
+    for (const QString& word : words) {
+        EXPECT_TRUE(wordList.contains(word)) << word.toStdString();
+    }
+    EXPECT_GE(ui().pwdStrengthMeter->score(), 3);
+    options->passphraseBox()->click();
+    EXPECT_EQ(options->lengthBox()->value(), 12);
+
+    // Every choice comes from the random source, and only plain words come from a list.
+    QTemporaryDir folder;
+    QFile list(folder.filePath("words"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("zebra\nAlice\nit's\ncaf\xc3\xa9\nox\nextraordinary\nzebra\napple\n");
+    list.close();
+    EXPECT_EQ(loadWordList(list.fileName()), (QStringList{"zebra", "apple"}));
+    const PasswordGenerator zeros(
+        [](unsigned char* bytes, std::size_t n) { std::fill_n(bytes, n, 0); });
+    PasswordRecipe recipe;
+    recipe.uppercase = recipe.lowercase = recipe.symbols = false;
+    EXPECT_EQ(zeros.generate(recipe, {}), QString(20, '0'));
+    recipe.passphrase = true;
+    recipe.words = 3;
+    EXPECT_EQ(zeros.generate(recipe, {"zebra", "apple"}), "zebra-zebra-zebra");
+    EXPECT_EQ(zeros.generate(recipe, {}), "");
 }
