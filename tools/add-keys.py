@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Appends translation keys to the English and German tables.
+"""Appends translation keys to every language's table.
 
-    tools/add-keys.py KEY "English text" "German text" [KEY EN DE ...]
+    tools/add-keys.py KEY "English" "German" "French" "Spanish" "Italian" "Dutch" "Polish" \\
+        "Portuguese (Brazil)" [KEY ...]
 
 A key already in a table is left as it is there.
 """
 import sys
 from xml.sax.saxutils import escape
+
+LANGUAGES = ["en", "de", "fr", "es", "it", "nl", "pl", "pt_BR"]
+
 
 def append(path, rows):
     text = open(path, encoding="utf-8").read()
@@ -19,9 +23,11 @@ def append(path, rows):
     text = text.replace("</context>\n</TS>", added + "</context>\n</TS>")
     open(path, "w", encoding="utf-8").write(text)
 
+
 args = sys.argv[1:]
-if not args or len(args) % 3:
+width = 1 + len(LANGUAGES)
+if not args or len(args) % width:
     sys.exit(__doc__)
-rows = [args[i:i + 3] for i in range(0, len(args), 3)]
-append("resources/i18n/lockmere_en.ts", [(k, en, en) for k, en, _ in rows])
-append("resources/i18n/lockmere_de.ts", rows)
+rows = [args[i:i + width] for i in range(0, len(args), width)]
+for column, language in enumerate(LANGUAGES, start=1):
+    append(f"resources/i18n/lockmere_{language}.ts", [(row[0], row[1], row[column]) for row in rows])

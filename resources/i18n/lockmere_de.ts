@@ -563,5 +563,9 @@
         <source>Symbols</source>
         <translation>Sonderzeichen</translation>
     </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
 </context>
 </TS>

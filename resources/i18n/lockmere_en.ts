@@ -563,5 +563,9 @@
         <source>Symbols</source>
         <translation>Symbols</translation>
     </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Tarjeta bancaria</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Banca en línea</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Cerradura</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Caja fuerte</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Usuarios</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrador</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>¿Eliminar el elemento seleccionado?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Se eliminará para siempre. No se puede deshacer.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>No tiene permiso para hacer esto.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Las cuentas las gestionan los administradores. Una cuenta normal solo puede abrir su propia cuenta, y la cuenta llamada «root» nunca se puede eliminar.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>El título está vacío.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Dé un título a la entrada para encontrarla en la lista.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>La contraseña está vacía.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Escriba una contraseña antes de guardar.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>El nombre de usuario está vacío.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Escriba un nombre para la cuenta antes de guardar.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>No se pudo guardar.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>No se ha cambiado nada. Puede que el nombre ya exista, o que la base de datos sea de solo lectura o la esté usando otro programa. Lo que escribió se conserva: vuelva a intentarlo o cancele.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Esta cuenta no se puede eliminar.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Ha iniciado sesión con esta cuenta. Inicie sesión con otra cuenta de administrador para eliminarla.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Esta cuenta todavía tiene entradas de contraseñas. Inicie sesión con ella y elimine primero sus entradas.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>No se ha elegido ninguna categoría.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Elija la categoría en la que archivar la entrada.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Añadir entrada</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Eliminar entrada</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Añadir usuario</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Eliminar usuario</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Entradas de contraseñas</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Cuentas de usuario</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Número de entradas</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Número de cuentas</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Generar una contraseña segura</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Seguridad de la contraseña</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Muy débil</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Débil</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Aceptable</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Buena</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Segura</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Copiar contraseña</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Copiar nombre de usuario</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Copiar dirección web</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Copiado; el portapapeles se vaciará en %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Este registro ya no existe</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Otra copia de Lockmere cambió la lista mientras tanto. La lista se ha vuelto a leer; no se ha cambiado nada.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>No se pudo eliminar</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>La base de datos rechazó la eliminación. No se ha eliminado nada; vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere no pudo comprobar si esta cuenta tiene entradas, así que no se ha eliminado.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nueva entrada</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Buscar en todas las entradas</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Abrir dirección web</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrada</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Esta entrada no tiene dirección web</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Escriba una en el campo Dirección web de la entrada.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Esta dirección no se abre</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere solo abre páginas web: direcciones que empiezan por http:// o https://, o sin esquema.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>No se pudo abrir la dirección web</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Ningún navegador web la aceptó. Copie la dirección y péguela en su navegador.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Importar contraseñas</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Exportar contraseñas</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Este archivo no se importa</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Supera los %1 MB; ninguna exportación de un gestor de contraseñas es tan grande.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>No se puede leer: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Está vacío.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>No es un archivo de texto.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Su texto no está en UTF-8 (ni en UTF-16). Vuelva a exportarlo en UTF-8, como hacen por defecto los gestores de contraseñas y los navegadores.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>Su primera línea no nombra ninguna columna que Lockmere conozca. Se esperaba la cabecera de una exportación de %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>La línea %1 tiene comillas dentro de un campo que no está entre comillas, o texto después de unas comillas de cierre.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Las comillas abiertas en la línea %1 nunca se cierran.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>La línea %1 tiene %2 campos; la cabecera tiene %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (o Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 nuevas</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Omitidas, idénticas a las existentes: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Omitidas, sin título ni contraseña: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Nada que importar de este archivo de %1</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>¿Importar %2 entradas de este archivo de %1?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importando…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>Se canceló la importación</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>No se pudieron guardar las entradas</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>No se ha importado nada; todas las entradas siguen como estaban.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Campos importados:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>El archivo exportado contiene sus contraseñas sin cifrar</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Cualquiera que pueda leer el archivo puede leer todas las contraseñas de esta cuenta. Solo usted puede abrirlo en este ordenador; elimínelo cuando ya no lo necesite.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>No se pudo escribir el archivo</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Elija una carpeta en la que pueda escribir. No ha quedado ningún archivo.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root todavía tiene su contraseña publicada</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Cada instalación nueva da a root la contraseña «tiwe», y cualquiera puede leerla en la documentación. Cámbiela ahora para que nadie más pueda iniciar sesión como root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Cambiar ahora</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>¿Descartar los cambios?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>Lo que cambió en el editor no se ha guardado. Descártelo, o siga editando y guárdelo.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Seguir editando</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Movida a %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Contraseña copiada; se borra en %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Nombre de usuario copiado; se borra en %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Dirección web copiada; se borra en %1 s</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Frase de contraseña</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Las frases de contraseña necesitan una lista de palabras: instale el paquete wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Letras mayúsculas</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Letras minúsculas</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Dígitos</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Nom d'utilisateur</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Logiciel</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Carte bancaire</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Banque en ligne</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Routeur</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Serrure</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Coffre-fort</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Utilisateurs</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrateur</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Adresse web</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Supprimer l'élément sélectionné ?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Il sera supprimé définitivement. Cette action est irréversible.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>Vous n'êtes pas autorisé à faire cela.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Les comptes sont gérés par les administrateurs. Un compte ordinaire ne peut ouvrir que son propre compte, et le compte nommé « root » ne peut jamais être supprimé.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>Le titre est vide.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Donnez un titre à l'entrée pour la retrouver dans la liste.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>Le mot de passe est vide.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Saisissez un mot de passe avant d'enregistrer.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>Le nom d'utilisateur est vide.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Saisissez un nom pour le compte avant d'enregistrer.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Impossible d'enregistrer.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Rien n'a été modifié. Le nom est peut-être déjà pris, ou la base de données est en lecture seule ou utilisée par un autre programme. Ce que vous avez saisi est conservé : réessayez ou annulez.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Ce compte ne peut pas être supprimé.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Vous êtes connecté avec ce compte. Connectez-vous avec un autre compte administrateur pour le supprimer.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Ce compte possède encore des entrées. Connectez-vous avec lui et supprimez d'abord ses entrées.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Aucune catégorie n'est choisie.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Choisissez la catégorie dans laquelle classer l'entrée.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Ajouter une entrée</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Supprimer l'entrée</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Ajouter un utilisateur</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Supprimer l'utilisateur</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Entrées de mots de passe</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Comptes utilisateurs</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Nombre d'entrées</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Nombre de comptes</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Générer un mot de passe robuste</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Robustesse du mot de passe</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Très faible</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Faible</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Moyen</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Robuste</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Copier le mot de passe</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Copier le nom d'utilisateur</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Copier l'adresse web</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Copié ; le presse-papiers sera vidé dans %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Cet élément n'existe plus</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Une autre instance de Lockmere a modifié la liste entre-temps. La liste a été relue ; rien n'a été modifié.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Impossible de supprimer</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>La base de données a refusé la suppression. Rien n'a été supprimé ; réessayez plus tard.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere n'a pas pu vérifier si ce compte possède des entrées ; il n'a donc pas été supprimé.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nouvelle entrée</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Rechercher dans toutes les entrées</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Ouvrir l'adresse web</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrée</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Cette entrée n'a pas d'adresse web</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Saisissez-en une dans le champ Adresse web de l'entrée.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Cette adresse n'est pas ouverte</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere n'ouvre que des pages web : des adresses qui commencent par http:// ou https://, ou sans schéma.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>L'adresse web n'a pas pu être ouverte</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Aucun navigateur web ne l'a prise en charge. Copiez l'adresse et collez-la dans votre navigateur.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Importer des mots de passe</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Exporter des mots de passe</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Ce fichier n'est pas importé</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>C'est un dossier, pas un fichier.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Il dépasse %1 Mo ; aucun export de gestionnaire de mots de passe n'est aussi volumineux.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Il ne peut pas être lu : %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Il est vide.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>Ce n'est pas un fichier texte.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Son texte n'est pas en UTF-8 (ni en UTF-16). Exportez-le de nouveau en UTF-8, comme le font par défaut les gestionnaires de mots de passe et les navigateurs.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>Sa première ligne ne nomme aucune colonne connue de Lockmere. L'en-tête attendu est celui d'un export de %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>La ligne %1 contient un guillemet dans un champ qui n'est pas entre guillemets, ou du texte après un guillemet fermant.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Le guillemet ouvert à la ligne %1 n'est jamais fermé.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>La ligne %1 a %2 champs ; l'en-tête en a %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (ou Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1 : %2 nouvelles</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Ignorées, identiques à l'existant : %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Ignorées, sans titre ni mot de passe : %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Rien à importer de ce fichier %1</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>Importer %2 entrées de ce fichier %1 ?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importation…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>L'importation a été annulée</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>Les entrées n'ont pas pu être enregistrées</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Rien n'a été importé ; chaque entrée est restée telle quelle.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Champs importés :</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>Le fichier exporté contient vos mots de passe non chiffrés</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Quiconque peut lire le fichier peut lire tous les mots de passe de ce compte. Vous seul pouvez l'ouvrir sur cet ordinateur ; supprimez-le dès que vous n'en avez plus besoin.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Le fichier n'a pas pu être écrit</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Choisissez un dossier dans lequel vous pouvez écrire. Aucun fichier n'a été laissé.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root a toujours son mot de passe publié</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Chaque nouvelle installation donne à root le mot de passe « tiwe », que tout le monde peut lire dans la documentation. Changez-le maintenant, pour que personne d'autre ne puisse se connecter en tant que root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Changer maintenant</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Abandonner les modifications ?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>Ce que vous avez modifié dans l'éditeur n'a pas été enregistré. Abandonnez-le, ou continuez la modification et enregistrez-la.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Continuer la modification</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Déplacée vers %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Mot de passe copié ; effacé dans %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Nom d'utilisateur copié ; effacé dans %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Adresse web copiée ; effacée dans %1 s</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Les phrases secrètes ont besoin d'une liste de mots : installez le paquet wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Lettres majuscules</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Lettres minuscules</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+</context>
+</TS>

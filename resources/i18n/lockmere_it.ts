@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Sito web</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Carta bancaria</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Home banking</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Serratura</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Cassaforte</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Utenti</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Amministratore</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Indirizzo web</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Eliminare l'elemento selezionato?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Verrà rimosso per sempre. L'operazione non si può annullare.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>Non hai il permesso di farlo.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Gli account sono gestiti dagli amministratori. Un account normale può aprire solo il proprio account, e l'account chiamato «root» non può mai essere eliminato.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>Il titolo è vuoto.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Dai un titolo alla voce per ritrovarla nell'elenco.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>La password è vuota.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Inserisci una password prima di salvare.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>Il nome utente è vuoto.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Inserisci un nome per l'account prima di salvare.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Impossibile salvare.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Non è stato modificato nulla. Il nome potrebbe essere già in uso, oppure il database è di sola lettura o usato da un altro programma. Quanto hai scritto è conservato: riprova o annulla.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Questo account non può essere eliminato.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Hai effettuato l'accesso con questo account. Accedi con un altro account amministratore per eliminarlo.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Questo account possiede ancora delle voci. Accedi con esso ed elimina prima le sue voci.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Nessuna categoria scelta.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Scegli la categoria in cui archiviare la voce.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Accedi</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Aggiungi voce</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Rimuovi voce</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Aggiungi utente</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Rimuovi utente</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Voci delle password</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Account utente</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Numero di voci</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Numero di account</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Genera una password robusta</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Robustezza della password</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Molto debole</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Debole</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Discreta</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Buona</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Robusta</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Copia password</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Copia nome utente</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Copia indirizzo web</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Copiato; gli appunti verranno svuotati tra %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Voce</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Questo elemento non esiste più</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Un'altra copia di Lockmere ha modificato l'elenco nel frattempo. L'elenco è stato riletto; non è stato modificato nulla.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Impossibile eliminare</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>Il database ha rifiutato l'eliminazione. Non è stato eliminato nulla; riprova più tardi.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere non è riuscito a verificare se questo account possiede voci, quindi non è stato eliminato.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nuova voce</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Cerca in tutte le voci</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Risultati della ricerca</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Apri indirizzo web</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Voce</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>Vi&amp;sualizza</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Questa voce non ha un indirizzo web</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Inseriscine uno nel campo Indirizzo web della voce.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Questo indirizzo non viene aperto</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere apre solo pagine web: indirizzi che iniziano con http:// o https://, o senza schema.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>Impossibile aprire l'indirizzo web</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Nessun browser web l'ha accettato. Copia l'indirizzo e incollalo nel browser.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importa…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Importa password</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Esporta password</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>File CSV</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Questo file non viene importato</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>È una cartella, non un file.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Supera i %1 MB; nessuna esportazione di un gestore di password è così grande.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Non si può leggere: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>È vuoto.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>Non è un file di testo.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Il suo testo non è in UTF-8 (né in UTF-16). Esportalo di nuovo in UTF-8, come fanno in modo predefinito i gestori di password e i browser.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>La sua prima riga non nomina alcuna colonna nota a Lockmere. Era attesa l'intestazione di un'esportazione di %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>La riga %1 ha delle virgolette in un campo che non è tra virgolette, o del testo dopo le virgolette di chiusura.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Le virgolette aperte alla riga %1 non vengono mai chiuse.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>La riga %1 ha %2 campi; l'intestazione ne ha %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (o Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 nuove</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Saltate, identiche a quelle già presenti: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Saltate, senza titolo né password: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Niente da importare da questo file di %1</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>Importare %2 voci da questo file di %1?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importazione…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>L'importazione è stata annullata</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>Impossibile salvare le voci</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Non è stato importato nulla; ogni voce è rimasta com'era.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Campi importati:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>Il file esportato contiene le tue password non cifrate</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Chiunque possa leggere il file può leggere tutte le password di questo account. Solo tu puoi aprirlo su questo computer; eliminalo quando non ti serve più.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Impossibile scrivere il file</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Scegli una cartella in cui puoi scrivere. Non è rimasto alcun file.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root ha ancora la sua password pubblicata</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Ogni nuova installazione dà a root la password «tiwe», e chiunque può leggerla nella documentazione. Cambiala ora, così che nessun altro possa accedere come root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Cambia ora</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Scartare le modifiche?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>Quanto hai modificato nell'editor non è stato salvato. Scartalo, oppure continua a modificare e salvalo.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Continua a modificare</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Spostata in %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Password copiata; verrà cancellata tra %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Nome utente copiato; verrà cancellato tra %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Indirizzo web copiato; verrà cancellato tra %1 s</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Parole</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Le passphrase richiedono un elenco di parole: installa il pacchetto wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Lettere maiuscole</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Lettere minuscole</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Cifre</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Simboli</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+</context>
+</TS>

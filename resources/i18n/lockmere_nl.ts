@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Bankpas</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Internetbankieren</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Slot</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Kluis</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Gebruikers</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Afmelden</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Beheerder</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Webadres</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Het geselecteerde item verwijderen?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Het wordt definitief verwijderd. Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>U mag dit niet doen.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Accounts worden door beheerders beheerd. Een gewoon account kan alleen het eigen account openen, en het account met de naam ‘root’ kan nooit worden verwijderd.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>De titel is leeg.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Geef het item een titel, zodat u het in de lijst terugvindt.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>Het wachtwoord is leeg.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Voer een wachtwoord in voordat u opslaat.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>De gebruikersnaam is leeg.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Voer een naam voor het account in voordat u opslaat.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Opslaan is mislukt.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Er is niets gewijzigd. De naam is misschien al in gebruik, of de database is alleen-lezen of in gebruik door een ander programma. Wat u hebt getypt blijft bewaard: probeer het opnieuw of annuleer.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Dit account kan niet worden verwijderd.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>U bent met dit account aangemeld. Meld u aan met een ander beheerdersaccount om het te verwijderen.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Dit account heeft nog wachtwoorditems. Meld u ermee aan en verwijder eerst de items.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Er is geen categorie gekozen.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Kies de categorie waarin het item wordt opgeborgen.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Item toevoegen</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Item verwijderen</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Gebruiker toevoegen</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Gebruiker verwijderen</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Wachtwoorditems</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Gebruikersaccounts</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Aantal items</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Aantal accounts</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Genereren</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Een sterk wachtwoord genereren</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Wachtwoordsterkte</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Zeer zwak</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Zwak</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Redelijk</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Goed</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Sterk</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Wachtwoord kopiëren</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Gebruikersnaam kopiëren</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Webadres kopiëren</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Gekopieerd; het klembord wordt over %1 s gewist</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Item</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Dit item bestaat niet meer</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Een andere kopie van Lockmere heeft de lijst intussen gewijzigd. De lijst is opnieuw ingelezen; er is niets gewijzigd.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Verwijderen is mislukt</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>De database weigerde het verwijderen. Er is niets verwijderd; probeer het later opnieuw.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere kon niet nagaan of dit account items heeft, dus het is niet verwijderd.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nieuw item</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Alle items doorzoeken</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Zoekresultaten</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Webadres openen</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Item</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Dit item heeft geen webadres</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Voer er een in bij het veld Webadres van het item.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Dit adres wordt niet geopend</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere opent alleen webpagina's: adressen die beginnen met http:// of https://, of zonder schema.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>Het webadres kon niet worden geopend</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Geen webbrowser nam het aan. Kopieer het adres en plak het in uw browser.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importeren…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Wachtwoorden importeren</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Wachtwoorden exporteren</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Dit bestand wordt niet geïmporteerd</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>Het is een map, geen bestand.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Het is groter dan %1 MB; geen export van een wachtwoordbeheerder is zo groot.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Het kan niet worden gelezen: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Het is leeg.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>Het is geen tekstbestand.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>De tekst is niet in UTF-8 (of UTF-16). Exporteer het opnieuw als UTF-8, zoals wachtwoordbeheerders en browsers standaard doen.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>De eerste regel noemt geen kolommen die Lockmere kent. Verwacht werd de kop van een export van %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>Regel %1 heeft een aanhalingsteken in een veld dat niet tussen aanhalingstekens staat, of tekst na een sluitend aanhalingsteken.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Het aanhalingsteken dat op regel %1 wordt geopend, wordt nooit gesloten.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>Regel %1 heeft %2 velden; de kop heeft er %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (of Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 nieuw</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Overgeslagen, precies zoals al aanwezig: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Overgeslagen, zonder titel en wachtwoord: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Niets te importeren uit dit %1-bestand</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>%2 items uit dit %1-bestand importeren?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Bezig met importeren…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>Het importeren is geannuleerd</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>De items konden niet worden opgeslagen</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Er is niets geïmporteerd; elk item is gebleven zoals het was.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Geïmporteerde velden:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>Het geëxporteerde bestand bevat uw wachtwoorden onversleuteld</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Iedereen die het bestand kan lezen, kan elk wachtwoord van dit account lezen. Alleen u kunt het op deze computer openen; verwijder het zodra u het niet meer nodig hebt.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Het bestand kon niet worden geschreven</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Kies een map waarin u kunt schrijven. Er is geen bestand achtergebleven.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root heeft nog het gepubliceerde wachtwoord</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Elke nieuwe installatie geeft root het wachtwoord ‘tiwe’, en iedereen kan het in de documentatie lezen. Wijzig het nu, zodat niemand anders zich als root kan aanmelden.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Nu wijzigen</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Wijzigingen verwerpen?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>Wat u in de editor hebt gewijzigd, is niet opgeslagen. Verwerp het, of ga verder met bewerken en sla het op.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Verwerpen</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Verder bewerken</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Verplaatst naar %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Wachtwoord gekopieerd; wordt over %1 s gewist</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Gebruikersnaam gekopieerd; wordt over %1 s gewist</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Webadres gekopieerd; wordt over %1 s gewist</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Wachtzin</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Lengte</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Woorden</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Wachtzinnen hebben een woordenlijst nodig: installeer het pakket wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Hoofdletters</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Kleine letters</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Cijfers</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Symbolen</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Nazwa użytkownika</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Strona WWW</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Oprogramowanie</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Karta płatnicza</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Bankowość internetowa</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Router</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Zamek</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Sejf</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Użytkownicy</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Wyloguj</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Kategoria</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Adres WWW</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Usunąć zaznaczony element?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Zostanie usunięty na zawsze. Tego nie można cofnąć.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>Nie masz uprawnień, aby to zrobić.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>Kontami zarządzają administratorzy. Zwykłe konto może otworzyć tylko własne konto, a konta o nazwie „root” nie można nigdy usunąć.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>Tytuł jest pusty.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Nadaj wpisowi tytuł, aby móc go znaleźć na liście.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>Hasło jest puste.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Wpisz hasło przed zapisaniem.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>Nazwa użytkownika jest pusta.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Wpisz nazwę konta przed zapisaniem.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Nie można zapisać.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Nic nie zostało zmienione. Nazwa może być już zajęta albo baza danych jest tylko do odczytu lub używana przez inny program. To, co wpisano, zostało zachowane: spróbuj ponownie lub anuluj.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Tego konta nie można usunąć.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Jesteś zalogowany na to konto. Zaloguj się na inne konto administratora, aby je usunąć.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>To konto ma jeszcze wpisy z hasłami. Zaloguj się na nie i najpierw usuń jego wpisy.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Nie wybrano kategorii.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Wybierz kategorię, w której ma się znaleźć wpis.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Zaloguj</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Dodaj wpis</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Usuń wpis</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Dodaj użytkownika</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Usuń użytkownika</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Wpisy z hasłami</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Konta użytkowników</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Liczba wpisów</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Liczba kont</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Generuj</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Wygeneruj silne hasło</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Siła hasła</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Bardzo słabe</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Słabe</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Przeciętne</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Dobre</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Silne</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Kopiuj hasło</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Kopiuj nazwę użytkownika</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Kopiuj adres WWW</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Skopiowano; schowek zostanie wyczyszczony za %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Wpis</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Tego elementu już nie ma</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Inna kopia programu Lockmere zmieniła w międzyczasie listę. Lista została wczytana ponownie; nic nie zostało zmienione.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Nie można usunąć</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>Baza danych odmówiła usunięcia. Nic nie zostało usunięte; spróbuj ponownie później.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>Lockmere nie mógł sprawdzić, czy to konto ma wpisy, więc nie zostało usunięte.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nowy wpis</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Szukaj we wszystkich wpisach</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Wyniki wyszukiwania</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Otwórz adres WWW</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Wpis</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>Wid&amp;ok</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Ten wpis nie ma adresu WWW</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Wpisz go w polu Adres WWW tego wpisu.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Ten adres nie zostanie otwarty</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>Lockmere otwiera tylko strony WWW: adresy zaczynające się od http:// lub https:// albo bez schematu.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>Nie można otworzyć adresu WWW</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Żadna przeglądarka go nie przyjęła. Skopiuj adres i wklej go do przeglądarki.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importuj…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Importuj hasła</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Eksportuj hasła</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>Pliki CSV</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Ten plik nie zostanie zaimportowany</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>To jest folder, nie plik.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Jest większy niż %1 MB; żaden eksport menedżera haseł nie jest tak duży.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Nie można go odczytać: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Jest pusty.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>To nie jest plik tekstowy.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>Jego tekst nie jest w UTF-8 (ani w UTF-16). Wyeksportuj go ponownie jako UTF-8, jak domyślnie robią menedżery haseł i przeglądarki.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>Jego pierwszy wiersz nie nazywa żadnych kolumn znanych programowi Lockmere. Oczekiwano nagłówka eksportu z %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>Wiersz %1 ma cudzysłów w polu, które nie jest w cudzysłowie, albo tekst po cudzysłowie zamykającym.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>Cudzysłów otwarty w wierszu %1 nigdy nie zostaje zamknięty.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>Wiersz %1 ma %2 pól; nagłówek ma %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (lub Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 nowych</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Pominięte, identyczne z istniejącymi: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Pominięte, bez tytułu i hasła: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Nie ma nic do zaimportowania z tego pliku %1</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>Zaimportować %2 wpisów z tego pliku %1?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importowanie…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>Import został anulowany</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>Nie można zapisać wpisów</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Nic nie zostało zaimportowane; każdy wpis jest taki jak wcześniej.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Zaimportowane pola:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>Wyeksportowany plik zawiera Twoje hasła bez szyfrowania</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Każdy, kto może odczytać plik, może odczytać każde hasło tego konta. Na tym komputerze możesz go otworzyć tylko Ty; usuń go, gdy nie będzie już potrzebny.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Nie można zapisać pliku</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Wybierz folder, w którym możesz zapisywać. Nie pozostawiono żadnego pliku.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root nadal ma opublikowane hasło</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Każda nowa instalacja nadaje kontu root hasło „tiwe”, które każdy może przeczytać w dokumentacji. Zmień je teraz, aby nikt inny nie mógł zalogować się jako root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Zmień teraz</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Odrzucić zmiany?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>To, co zmieniono w edytorze, nie zostało zapisane. Odrzuć zmiany albo edytuj dalej i zapisz.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Edytuj dalej</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Przeniesiono do: %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Skopiowano hasło; zniknie za %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Skopiowano nazwę użytkownika; zniknie za %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Skopiowano adres WWW; zniknie za %1 s</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Fraza hasła</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Długość</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Słowa</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Frazy haseł wymagają listy słów: zainstaluj pakiet wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Wielkie litery</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Małe litery</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Cyfry</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,571 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name></name>
+    <message id="User">
+        <source>User Name</source>
+        <translation>Nome de usuário</translation>
+    </message>
+    <message id="Password">
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message id="Email">
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="Website">
+        <source>Website</source>
+        <translation>Site</translation>
+    </message>
+    <message id="Computer">
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message id="Software">
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message id="BankCard">
+        <source>Bank Card</source>
+        <translation>Cartão bancário</translation>
+    </message>
+    <message id="eBank">
+        <source>Online Banking</source>
+        <translation>Internet banking</translation>
+    </message>
+    <message id="Router">
+        <source>Router</source>
+        <translation>Roteador</translation>
+    </message>
+    <message id="Lock">
+        <source>Lock</source>
+        <translation>Fechadura</translation>
+    </message>
+    <message id="Safe">
+        <source>Safe</source>
+        <translation>Cofre</translation>
+    </message>
+    <message id="Other">
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message id="Users">
+        <source>Users</source>
+        <translation>Usuários</translation>
+    </message>
+    <message id="Exit">
+        <source>Log Out</source>
+        <translation>Sair da conta</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message id="IsRoot">
+        <source>Administrator</source>
+        <translation>Administrador</translation>
+    </message>
+    <message id="Category">
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message id="Http">
+        <source>Web Address</source>
+        <translation>Endereço web</translation>
+    </message>
+    <message id="Memo">
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message id="Save">
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="OK">
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message id="DelConfirm">
+        <source>Delete the selected item?</source>
+        <translation>Excluir o item selecionado?</translation>
+    </message>
+    <message id="DelInfo">
+        <source>It will be removed for good. This cannot be undone.</source>
+        <translation>Ele será removido para sempre. Isso não pode ser desfeito.</translation>
+    </message>
+    <message id="NoPermissionAlert">
+        <source>You are not allowed to do this.</source>
+        <translation>Você não tem permissão para fazer isso.</translation>
+    </message>
+    <message id="NoPermissionAlertInfo">
+        <source>Accounts are managed by administrators. Ordinary accounts may open only their own account, and the account named “root” can never be deleted.</source>
+        <translation>As contas são gerenciadas pelos administradores. Uma conta comum só pode abrir a própria conta, e a conta chamada “root” nunca pode ser excluída.</translation>
+    </message>
+    <message id="TitleNotNull">
+        <source>The title is empty.</source>
+        <translation>O título está vazio.</translation>
+    </message>
+    <message id="TitleNotNullInfo">
+        <source>Give the entry a title so that you can find it in the list.</source>
+        <translation>Dê um título à entrada para encontrá-la na lista.</translation>
+    </message>
+    <message id="PwdNotNull">
+        <source>The password is empty.</source>
+        <translation>A senha está vazia.</translation>
+    </message>
+    <message id="PwdNotNullInfo">
+        <source>Enter a password before you save.</source>
+        <translation>Digite uma senha antes de salvar.</translation>
+    </message>
+    <message id="UserNotNull">
+        <source>The user name is empty.</source>
+        <translation>O nome de usuário está vazio.</translation>
+    </message>
+    <message id="UserNotNullInfo">
+        <source>Enter a name for the account before you save.</source>
+        <translation>Digite um nome para a conta antes de salvar.</translation>
+    </message>
+    <message id="SaveFailAlert">
+        <source>Could not save.</source>
+        <translation>Não foi possível salvar.</translation>
+    </message>
+    <message id="SaveFailAlertInfo">
+        <source>Nothing was changed. The name may be taken already, or the database may be read-only or in use by another program. What you typed is kept: try again, or cancel.</source>
+        <translation>Nada foi alterado. O nome pode já estar em uso, ou o banco de dados pode ser somente leitura ou estar em uso por outro programa. O que você digitou foi mantido: tente de novo ou cancele.</translation>
+    </message>
+    <message id="DelUserAlert">
+        <source>This account cannot be deleted.</source>
+        <translation>Esta conta não pode ser excluída.</translation>
+    </message>
+    <message id="CannotDelLoginUser">
+        <source>You are logged in with this account. Log in with another administrator account to delete it.</source>
+        <translation>Você está conectado com esta conta. Entre com outra conta de administrador para excluí-la.</translation>
+    </message>
+    <message id="UserHasData">
+        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
+        <translation>Esta conta ainda possui entradas de senha. Entre com ela e exclua primeiro as entradas.</translation>
+    </message>
+    <message id="CategoryNotNull">
+        <source>No category is chosen.</source>
+        <translation>Nenhuma categoria foi escolhida.</translation>
+    </message>
+    <message id="CategoryNotNullInfo">
+        <source>Choose the category to file the entry under.</source>
+        <translation>Escolha a categoria em que a entrada será arquivada.</translation>
+    </message>
+    <message id="LogIn">
+        <source>Log In</source>
+        <translation>Entrar</translation>
+    </message>
+    <message id="AddEntry">
+        <source>Add Entry</source>
+        <translation>Adicionar entrada</translation>
+    </message>
+    <message id="RemoveEntry">
+        <source>Remove Entry</source>
+        <translation>Remover entrada</translation>
+    </message>
+    <message id="AddUser">
+        <source>Add User</source>
+        <translation>Adicionar usuário</translation>
+    </message>
+    <message id="RemoveUser">
+        <source>Remove User</source>
+        <translation>Remover usuário</translation>
+    </message>
+    <message id="EntryList">
+        <source>Password Entries</source>
+        <translation>Entradas de senha</translation>
+    </message>
+    <message id="UserList">
+        <source>User Accounts</source>
+        <translation>Contas de usuário</translation>
+    </message>
+    <message id="EntryCount">
+        <source>Number of entries</source>
+        <translation>Número de entradas</translation>
+    </message>
+    <message id="UserCount">
+        <source>Number of accounts</source>
+        <translation>Número de contas</translation>
+    </message>
+    <message id="Generate">
+        <source>Generate</source>
+        <translation>Gerar</translation>
+    </message>
+    <message id="GeneratePassword">
+        <source>Generate a Strong Password</source>
+        <translation>Gerar uma senha forte</translation>
+    </message>
+    <message id="Strength">
+        <source>Password Strength</source>
+        <translation>Força da senha</translation>
+    </message>
+    <message id="StrengthVeryWeak">
+        <source>Very weak</source>
+        <translation>Muito fraca</translation>
+    </message>
+    <message id="StrengthWeak">
+        <source>Weak</source>
+        <translation>Fraca</translation>
+    </message>
+    <message id="StrengthFair">
+        <source>Fair</source>
+        <translation>Razoável</translation>
+    </message>
+    <message id="StrengthGood">
+        <source>Good</source>
+        <translation>Boa</translation>
+    </message>
+    <message id="StrengthStrong">
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message id="CopyPassword">
+        <source>Copy Password</source>
+        <translation>Copiar senha</translation>
+    </message>
+    <message id="CopyUser">
+        <source>Copy User Name</source>
+        <translation>Copiar nome de usuário</translation>
+    </message>
+    <message id="CopyHttp">
+        <source>Copy Web Address</source>
+        <translation>Copiar endereço web</translation>
+    </message>
+    <message id="ClipboardClearsIn">
+        <source>Copied; the clipboard clears in %1 s</source>
+        <translation>Copiado; a área de transferência será limpa em %1 s</translation>
+    </message>
+    <message id="EntryEditor">
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message id="AccountEditor">
+        <source>Account</source>
+        <translation>Conta</translation>
+    </message>
+    <message id="RecordGone">
+        <source>This record is no longer there</source>
+        <translation>Este registro não existe mais</translation>
+    </message>
+    <message id="RecordGoneInfo">
+        <source>Another copy of Lockmere changed the list meanwhile. The list has been read again; nothing was changed.</source>
+        <translation>Outra cópia do Lockmere alterou a lista nesse meio-tempo. A lista foi lida de novo; nada foi alterado.</translation>
+    </message>
+    <message id="DeleteFailAlert">
+        <source>Could not delete</source>
+        <translation>Não foi possível excluir</translation>
+    </message>
+    <message id="DeleteFailAlertInfo">
+        <source>The database refused the deletion. Nothing was deleted; try again later.</source>
+        <translation>O banco de dados recusou a exclusão. Nada foi excluído; tente de novo mais tarde.</translation>
+    </message>
+    <message id="UserDataUnknown">
+        <source>Lockmere could not read whether this account owns entries, so it was not deleted.</source>
+        <translation>O Lockmere não conseguiu verificar se esta conta possui entradas, por isso ela não foi excluída.</translation>
+    </message>
+    <message id="Open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="NewEntry">
+        <source>New Entry</source>
+        <translation>Nova entrada</translation>
+    </message>
+    <message id="Find">
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message id="SearchField">
+        <source>Search all entries</source>
+        <translation>Pesquisar em todas as entradas</translation>
+    </message>
+    <message id="SearchResults">
+        <source>Search Results</source>
+        <translation>Resultados da pesquisa</translation>
+    </message>
+    <message id="OpenHttp">
+        <source>Open Web Address</source>
+        <translation>Abrir endereço web</translation>
+    </message>
+    <message id="Quit">
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="FileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message id="EntryMenu">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrada</translation>
+    </message>
+    <message id="ViewMenu">
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message id="NoHttpAlert">
+        <source>This entry has no web address</source>
+        <translation>Esta entrada não tem endereço web</translation>
+    </message>
+    <message id="NoHttpAlertInfo">
+        <source>Enter one in the entry's Web address field.</source>
+        <translation>Digite um no campo Endereço web da entrada.</translation>
+    </message>
+    <message id="HttpRefusedAlert">
+        <source>This address is not opened</source>
+        <translation>Este endereço não é aberto</translation>
+    </message>
+    <message id="HttpRefusedAlertInfo">
+        <source>Lockmere opens only web pages: addresses that start with http:// or https://, or with no scheme at all.</source>
+        <translation>O Lockmere abre apenas páginas web: endereços que começam com http:// ou https://, ou sem esquema.</translation>
+    </message>
+    <message id="HttpOpenFailAlert">
+        <source>The web address could not be opened</source>
+        <translation>Não foi possível abrir o endereço web</translation>
+    </message>
+    <message id="HttpOpenFailAlertInfo">
+        <source>No web browser took it. Copy the address and paste it into your browser.</source>
+        <translation>Nenhum navegador o aceitou. Copie o endereço e cole-o no seu navegador.</translation>
+    </message>
+    <message id="ImportMenu">
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message id="ExportMenu">
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message id="ImportTitle">
+        <source>Import Passwords</source>
+        <translation>Importar senhas</translation>
+    </message>
+    <message id="ExportTitle">
+        <source>Export Passwords</source>
+        <translation>Exportar senhas</translation>
+    </message>
+    <message id="CsvFiles">
+        <source>CSV files</source>
+        <translation>Arquivos CSV</translation>
+    </message>
+    <message id="AllFiles">
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message id="Import">
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message id="Export">
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message id="ImportRefused">
+        <source>This file is not imported</source>
+        <translation>Este arquivo não é importado</translation>
+    </message>
+    <message id="ImportIsFolder">
+        <source>It is a folder, not a file.</source>
+        <translation>É uma pasta, não um arquivo.</translation>
+    </message>
+    <message id="ImportTooLarge">
+        <source>It is larger than %1 MB; no password manager's export is that large.</source>
+        <translation>Ele tem mais de %1 MB; nenhuma exportação de gerenciador de senhas é tão grande.</translation>
+    </message>
+    <message id="ImportUnreadable">
+        <source>It cannot be read: %1</source>
+        <translation>Ele não pode ser lido: %1</translation>
+    </message>
+    <message id="ImportEmpty">
+        <source>It is empty.</source>
+        <translation>Ele está vazio.</translation>
+    </message>
+    <message id="ImportNotText">
+        <source>It is not a text file.</source>
+        <translation>Não é um arquivo de texto.</translation>
+    </message>
+    <message id="ImportNotUtf8">
+        <source>Its text is not UTF-8 (or UTF-16). Export it again as UTF-8, as password managers and browsers do by default.</source>
+        <translation>O texto dele não está em UTF-8 (nem em UTF-16). Exporte-o de novo como UTF-8, como gerenciadores de senhas e navegadores fazem por padrão.</translation>
+    </message>
+    <message id="ImportUnknownHeader">
+        <source>Its first line names no columns that Lockmere knows. Expected the header of an export of %1.</source>
+        <translation>A primeira linha não nomeia nenhuma coluna que o Lockmere conheça. Era esperado o cabeçalho de uma exportação do %1.</translation>
+    </message>
+    <message id="ImportStrayQuote">
+        <source>Line %1 has a quotation mark inside a field that is not in quotes, or text after a closing one.</source>
+        <translation>A linha %1 tem aspas dentro de um campo que não está entre aspas, ou texto depois das aspas de fechamento.</translation>
+    </message>
+    <message id="ImportUnclosedQuote">
+        <source>The quotation mark opened on line %1 is never closed.</source>
+        <translation>As aspas abertas na linha %1 nunca são fechadas.</translation>
+    </message>
+    <message id="ImportFieldCount">
+        <source>Line %1 has %2 fields; the header has %3.</source>
+        <translation>A linha %1 tem %2 campos; o cabeçalho tem %3.</translation>
+    </message>
+    <message id="KindKeePassXC">
+        <source>KeePassXC (or Lockmere)</source>
+        <translation>KeePassXC (ou Lockmere)</translation>
+    </message>
+    <message id="KindBitwarden">
+        <source>Bitwarden</source>
+        <translation>Bitwarden</translation>
+    </message>
+    <message id="KindFirefox">
+        <source>Firefox</source>
+        <translation>Firefox</translation>
+    </message>
+    <message id="KindChrome">
+        <source>Chrome</source>
+        <translation>Chrome</translation>
+    </message>
+    <message id="ImportPerCategory">
+        <source>%1: %2 new</source>
+        <translation>%1: %2 novas</translation>
+    </message>
+    <message id="ImportSkippedDuplicates">
+        <source>Skipped, exactly as already there: %1</source>
+        <translation>Ignoradas, idênticas às já existentes: %1</translation>
+    </message>
+    <message id="ImportSkippedEmpty">
+        <source>Skipped, without title and password: %1</source>
+        <translation>Ignoradas, sem título e senha: %1</translation>
+    </message>
+    <message id="ImportNothing">
+        <source>Nothing to import from this %1 file</source>
+        <translation>Nada a importar deste arquivo do %1</translation>
+    </message>
+    <message id="ImportConfirm">
+        <source>Import %2 entries from this %1 file?</source>
+        <translation>Importar %2 entradas deste arquivo do %1?</translation>
+    </message>
+    <message id="Importing">
+        <source>Importing…</source>
+        <translation>Importando…</translation>
+    </message>
+    <message id="ImportCancelled">
+        <source>The import was cancelled</source>
+        <translation>A importação foi cancelada</translation>
+    </message>
+    <message id="ImportFailed">
+        <source>The entries could not be saved</source>
+        <translation>Não foi possível salvar as entradas</translation>
+    </message>
+    <message id="NothingImported">
+        <source>Nothing was imported; every entry is as it was.</source>
+        <translation>Nada foi importado; todas as entradas continuam como estavam.</translation>
+    </message>
+    <message id="ImportedFields">
+        <source>Imported fields:</source>
+        <translation>Campos importados:</translation>
+    </message>
+    <message id="ExportWarning">
+        <source>The exported file holds your passwords unencrypted</source>
+        <translation>O arquivo exportado contém suas senhas sem criptografia</translation>
+    </message>
+    <message id="ExportWarningInfo">
+        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
+        <translation>Qualquer pessoa que possa ler o arquivo pode ler todas as senhas desta conta. Só você pode abri-lo neste computador; exclua-o quando não precisar mais dele.</translation>
+    </message>
+    <message id="ExportFailed">
+        <source>The file could not be written</source>
+        <translation>Não foi possível gravar o arquivo</translation>
+    </message>
+    <message id="ExportFailedInfo">
+        <source>Choose a folder that you can write to. No file was left behind.</source>
+        <translation>Escolha uma pasta em que você possa gravar. Nenhum arquivo foi deixado.</translation>
+    </message>
+    <message id="DefaultPasswordAlert">
+        <source>root still has its published password</source>
+        <translation>root ainda tem a senha publicada</translation>
+    </message>
+    <message id="DefaultPasswordAlertInfo">
+        <source>Every new installation gives root the password "tiwe", and anyone can read it in the documentation. Change it now, so that no one else can log in as root.</source>
+        <translation>Toda nova instalação dá a root a senha “tiwe”, e qualquer pessoa pode lê-la na documentação. Altere-a agora, para que ninguém mais possa entrar como root.</translation>
+    </message>
+    <message id="ChangePasswordNow">
+        <source>Change Now</source>
+        <translation>Alterar agora</translation>
+    </message>
+    <message id="Later">
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+    <message id="DiscardAlert">
+        <source>Discard changes?</source>
+        <translation>Descartar as alterações?</translation>
+    </message>
+    <message id="DiscardAlertInfo">
+        <source>What you changed in the editor has not been saved. Discard it, or keep editing and save it.</source>
+        <translation>O que você alterou no editor não foi salvo. Descarte, ou continue editando e salve.</translation>
+    </message>
+    <message id="Discard">
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message id="KeepEditing">
+        <source>Keep Editing</source>
+        <translation>Continuar editando</translation>
+    </message>
+    <message id="MovedTo">
+        <source>Moved to %1</source>
+        <translation>Movida para %1</translation>
+    </message>
+    <message id="CopiedPassword">
+        <source>Password copied; clears in %1 s</source>
+        <translation>Senha copiada; será apagada em %1 s</translation>
+    </message>
+    <message id="CopiedUser">
+        <source>User name copied; clears in %1 s</source>
+        <translation>Nome de usuário copiado; será apagado em %1 s</translation>
+    </message>
+    <message id="CopiedHttp">
+        <source>Web address copied; clears in %1 s</source>
+        <translation>Endereço web copiado; será apagado em %1 s</translation>
+    </message>
+    <message id="Passphrase">
+        <source>Passphrase</source>
+        <translation>Frase secreta</translation>
+    </message>
+    <message id="Length">
+        <source>Length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message id="Words">
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message id="NoWordList">
+        <source>Passphrases need a word list: install the wamerican package.</source>
+        <translation>Frases secretas precisam de uma lista de palavras: instale o pacote wamerican.</translation>
+    </message>
+    <message id="UppercaseLetters">
+        <source>Upper-case letters</source>
+        <translation>Letras maiúsculas</translation>
+    </message>
+    <message id="LowercaseLetters">
+        <source>Lower-case letters</source>
+        <translation>Letras minúsculas</translation>
+    </message>
+    <message id="Digits">
+        <source>Digits</source>
+        <translation>Dígitos</translation>
+    </message>
+    <message id="Symbols">
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message id="GeneratorOptions">
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+</context>
+</TS>
