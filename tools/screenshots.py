@@ -61,8 +61,11 @@ try:
     buttons = frame.findChildren(lambda n: n.roleName == "push button")
     buttons[3].doActionNamed("Press")  # Users, Log Out, then the categories: Website
     shot("main")
-    table = app.child(roleName="table")
-    table.findChildren(lambda n: n.roleName == "table cell")[0].doubleClick()
+    # From the keyboard, which works at any scale: find the entry, go to the result, open it.
+    for step in (["key", "ctrl+f"], ["type", "--delay", "20", "shop"], ["key", "Down"],
+                 ["key", "Return"]):
+        subprocess.run(["xdotool", *step], check=True)
+        time.sleep(0.3)
     shot("editor")
 finally:
     app_process.terminate()

@@ -6,6 +6,7 @@
 #include "toolkit/Localizer.h"
 
 #include <QFileInfo>
+#include <QToolButton>
 
 void AppDelegate::connectPasswordTools() {
     const Ui::MainWindow& ui = window_.ui;
@@ -32,8 +33,19 @@ void AppDelegate::initPasswordTools() {
     const bool wordsAvailable = QFileInfo(kSystemWordList).isReadable();
     ui.pwdGeneratorOptions->prepare(wordsAvailable);
     ui.pwd1GeneratorOptions->prepare(wordsAvailable);
-    ui.pwdGeneratorOptions->placeInTabOrder(ui.generatePasswordButton, ui.httpField);
-    ui.pwd1GeneratorOptions->placeInTabOrder(ui.generatePassword1Button, ui.isRootCheckBox);
+    ui.pwdGeneratorOptions->placeInTabOrder(ui.generatorOptionsButton, ui.httpField);
+    ui.pwd1GeneratorOptions->placeInTabOrder(ui.generatorOptions1Button, ui.isRootCheckBox);
+    // Out of the way until asked for: a small or 2x-scaled screen has no room to spare.
+    for (auto [button, options] :
+         {std::pair{ui.generatorOptionsButton, ui.pwdGeneratorOptions},
+          std::pair{ui.generatorOptions1Button, ui.pwd1GeneratorOptions}}) {
+        button->setText(Localizer::text("GeneratorOptions"));
+        options->setVisible(button->isChecked());
+        connect(button, &QToolButton::toggled, options, [button, options](bool shown) {
+            options->setVisible(shown);
+            button->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+        });
+    }
     ui.pwdStrengthMeter->setAccessibleName(Localizer::text("Strength"));
     ui.pwd1StrengthMeter->setAccessibleName(Localizer::text("Strength"));
 }
