@@ -28,8 +28,10 @@ os.makedirs(out, exist_ok=True)
 
 def shot(name):
     time.sleep(0.6)  # let the window finish painting
-    subprocess.run(["import", "-window", "root", os.path.join(out, f"{name}{suffix}.png")],
-                   check=True)
+    path = os.path.join(out, f"{name}{suffix}.png")
+    subprocess.run(["import", "-window", "root", path], check=True)
+    # The window sits in the corner of an empty black screen: keep the window only.
+    subprocess.run(["convert", path, "-trim", "+repage", path], check=True)
 
 
 home = tempfile.mkdtemp(prefix="lockmere-shots-")
@@ -66,6 +68,8 @@ try:
                  ["key", "Return"]):
         subprocess.run(["xdotool", *step], check=True)
         time.sleep(0.3)
+    if scale == "1":  # room enough to show the generator's options too
+        subprocess.run(["xdotool", "key", "Tab", "Tab", "Tab", "Tab", "space"], check=True)
     shot("editor")
 finally:
     app_process.terminate()
