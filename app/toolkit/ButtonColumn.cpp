@@ -16,6 +16,11 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Other events reach the filter while a button is being destroyed, when it is no
+        // QAbstractButton any more.
+        if (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress) {
+            return false;
+        }
         auto* button = static_cast<QAbstractButton*>(watched);
         if (event->type() == QEvent::FocusIn) {
             makeTabStop(button); // also when a click or a shortcut put the focus there

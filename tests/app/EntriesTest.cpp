@@ -27,6 +27,12 @@ TEST_F(EntriesTest, ACategoryListsItsOwnersEntriesAsTheFileHoldsThemNow) {
     EXPECT_EQ(column(list(), 0), Texts{"0"});
     ui().emailButton->click();
     EXPECT_EQ(column(list(), 0), Texts{"mail"});
+
+    // A title with line breaks (an imported file may give one) shows on one line, all of it
+    // in the tooltip.
+    exec("UPDATE LM_PASSWORD SET Title='two' || char(10) || 'lines' WHERE Title='mail'");
+    EXPECT_EQ(column(list(), 0), Texts{"two lines"});
+    EXPECT_EQ(list()->model()->index(0, 0).data(Qt::ToolTipRole), "two\nlines");
     logIn("anna", "a");
     ui().websiteButton->click();
     EXPECT_EQ(column(list(), 0), Texts{"anna's"});
