@@ -153,8 +153,7 @@ void AppDelegate::saveAction() {
             ? passwordSchema_.CategoryID() == ui.categoryPopupButton->currentData().toInt()
             : currentCategory_ == category && !searching();
     passwordSchema_.setUserID(loginUser_->ID());
-    passwordSchema_.setCategoryID(
-        mySQLLite_->getIDByCategory(toText(ui.categoryPopupButton->currentText())));
+    passwordSchema_.setCategoryID(mySQLLite_->getIDByCategory(toText(category)));
     passwordSchema_.setTitle(toText(ui.titleField->text()));
     passwordSchema_.setUser(toText(ui.userField->text()));
     passwordSchema_.setPassword(toText(ui.pwdField->text()));

@@ -26,10 +26,8 @@ void AppDelegate::rememberEditorContents() {
 
 // Typing a text and deleting it again changes nothing.
 bool AppDelegate::editorChanged() const {
-    QWidget* box = shownBox();
-    const Ui::MainWindow& ui = window_.ui;
-    return (box == ui.createPasswordBox || box == ui.createUserBox) &&
-           editorContents(box) != openedContents_;
+    const QStringList shown = editorContents(shownBox());
+    return !shown.isEmpty() && shown != openedContents_;
 }
 
 bool AppDelegate::mayLeaveEditor() {

@@ -92,12 +92,7 @@ void GeneratorOptions::passphraseToggled(bool on) {
     length_->setValue(otherCount_);
     otherCount_ = shown;
     lengthLabel_->setText(Localizer::text(on ? "Words" : "Length"));
-    for (QCheckBox* box : classes_) {
-        box->setEnabled(!on);
-    }
-    if (!on) {
-        keepOneClassChosen();
-    }
+    keepOneClassChosen(); // a passphrase has no classes: all of them off
 }
 
 // The last chosen class cannot be unchosen: a password of no characters is no password.

@@ -67,7 +67,9 @@ int PasswordGenerator::uniformBelow(int bound) const {
 }
 
 QString PasswordGenerator::generate(int length) const {
-    return fromAlphabets({uppercase(), lowercase(), digits(), symbols()}, length);
+    PasswordRecipe everyClass;
+    everyClass.length = length;
+    return generate(everyClass, {});
 }
 
 QString PasswordGenerator::generate(const PasswordRecipe& recipe,

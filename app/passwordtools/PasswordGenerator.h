@@ -39,7 +39,7 @@ public:
     PasswordGenerator();
     explicit PasswordGenerator(RandomBytes source);
 
-    // `length` is at least 4, one character of each class.
+    // Every class, `length` characters (at least one of each class, at most 128).
     QString generate(int length = kDefaultLength) const;
     // No class chosen counts as every class; an empty word list makes no passphrase (an
     // empty text).

@@ -22,11 +22,10 @@ public:
             return false;
         }
         auto* button = static_cast<QAbstractButton*>(watched);
-        if (event->type() == QEvent::FocusIn) {
-            makeTabStop(button); // also when a click or a shortcut put the focus there
-        } else if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress) {
             return keyPressed(button, static_cast<QKeyEvent*>(event));
         }
+        makeTabStop(button); // also when a click or a shortcut put the focus there
         return false;
     }
 
