@@ -1,6 +1,7 @@
 #include "MySQLLite.h"
 
 #include "IdRange.h"
+#include "ReadRows.h"
 #include "Statement.h"
 
 #include <fcntl.h>
@@ -45,27 +46,53 @@ constexpr const char* kSeedCategory = "INSERT INTO LM_CATEGORY(Category) VALUES(
 // Makes the file, when it does not exist yet, readable and writable by its
 // owner only: it holds every account's passwords in clear text on a shared
 // computer. An existing file keeps its mode. SQLite gives its journal files
-// the mode of the database file.
-bool createPrivateFileIfMissing(const std::string& path) {
+// the mode of the database file. A symbolic link in its place is followed
+// only when this user made it and it leads to a file: a link of another user
+// (in a shared folder) would hand the passwords to wherever they point it,
+// and a dangling one would have SQLite make the file with the usual 0644.
+FileProblem createPrivateFileIfMissing(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        struct stat target {};
+        if (link.st_uid != ::geteuid()) {
+            return FileProblem::ForeignLink;
+        }
+        return ::stat(path.c_str(), &target) == 0 ? FileProblem::None : FileProblem::DanglingLink;
+    }
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0) {
         ::close(fd);
-        return true;
+        return FileProblem::None;
     }
-    return errno == EEXIST;
+    return errno == EEXIST ? FileProblem::None : FileProblem::CannotCreate;
+}
+
+FileProblem problemOf(int result) {
+    switch (result & 0xff) {
+    case SQLITE_OK:
+        return FileProblem::None;
+    case SQLITE_NOTADB:
+        return FileProblem::NotADatabase;
+    case SQLITE_CORRUPT:
+        return FileProblem::Damaged;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return FileProblem::Busy;
+    default:
+        return FileProblem::CannotOpen;
+    }
 }
 
 } // namespace
 
 const std::vector<std::string>& MySQLLite::categoryKeys() {
-    static const std::vector<std::string> keys = {"Email",    "Website", "Computer", "Software",
-                                                  "BankCard", "eBank",   "Router",   "Lock",
-                                                  "Safe",     "Other"};
-    return keys;
+    return CategoryKeys::keys();
 }
 
-MySQLLite::MySQLLite(std::string documentsDirectory, LocalizedText localizedText)
-    : documentsDirectory_(std::move(documentsDirectory)), localizedText_(std::move(localizedText)) {
+MySQLLite::MySQLLite(std::string documentsDirectory, LocalizedText localizedText,
+                     KnownNames knownNames)
+    : documentsDirectory_(std::move(documentsDirectory)), localizedText_(std::move(localizedText)),
+      knownNames_(std::move(knownNames)) {
     if (!localizedText_) {
         localizedText_ = [](const std::string& key) { return key; };
     }
@@ -84,16 +111,19 @@ std::string MySQLLite::dbFilePath() const {
 
 int MySQLLite::openDB() {
     const std::string path = dbFilePath();
-    if (path.empty()) {
+    std::error_code failed;
+    if (path.empty() || (!std::filesystem::create_directories(documentsDirectory_, failed) &&
+                         !std::filesystem::is_directory(documentsDirectory_))) {
+        fileProblem_ = FileProblem::NoDocumentsFolder;
         return SQLITE_CANTOPEN;
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(documentsDirectory_, ignored);
-    if (!createPrivateFileIfMissing(path)) {
+    fileProblem_ = createPrivateFileIfMissing(path);
+    if (fileProblem_ != FileProblem::None) {
         return SQLITE_CANTOPEN;
     }
     const int result = sqlite3_open_v2(path.c_str(), &database_,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    fileProblem_ = result == SQLITE_OK ? FileProblem::None : FileProblem::CannotOpen;
     if (result == SQLITE_OK) {
         sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
         // Another program may have written the file: its triggers and views run no function or
@@ -120,6 +150,11 @@ void MySQLLite::createTables() {
         closeDB();
         return;
     }
+    fileProblem_ = checkFile();
+    if (fileProblem_ != FileProblem::None && fileProblem_ != FileProblem::ReadOnly &&
+        fileProblem_ != FileProblem::Busy) {
+        return; // a file that is no database, or a damaged one, is not written to at all
+    }
     // One transaction for the schema and the seed rows: one lock and one
     // sync instead of one per statement, and a first start that is whole or
     // not at all. A statement that fails inside it is undone alone, so each
@@ -129,7 +164,7 @@ void MySQLLite::createTables() {
         if (run("COMMIT")) {
             return;
         }
-        run("ROLLBACK");
+        rollBack();
     }
     // No transaction to be had (a read-only file, a file that is not a
     // database, another program writing): the statements run one by one, and
@@ -138,6 +173,18 @@ void MySQLLite::createTables() {
     sqlite3_busy_timeout(database_, 0);
     createSchema();
     sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+}
+
+// Whether the file can be used, before anything is written to it: reading its schema is where
+// SQLite finds that it is no database, or that its first pages are damaged.
+FileProblem MySQLLite::checkFile() {
+    Statement schema(database_, "SELECT count(*) FROM sqlite_master");
+    while (schema.nextRow()) {
+    }
+    if (schema.failed()) {
+        return problemOf(schema.failure());
+    }
+    return sqlite3_db_readonly(database_, "main") == 1 ? FileProblem::ReadOnly : FileProblem::None;
 }
 
 void MySQLLite::createSchema() {
@@ -150,8 +197,13 @@ bool MySQLLite::run(const char* sql) {
     return Statement(database_, sql).execute();
 }
 
+void MySQLLite::rollBack() {
+    run("ROLLBACK");
+    ++rollbacks_; // rows read inside the transaction are gone: no list may keep them
+}
+
 WriteResult MySQLLite::write(Statement& statement) {
-    if (!statement.execute()) {
+    if (batchOpen_ || !statement.execute()) {
         return WriteResult::Failed;
     }
     return sqlite3_changes(database_) > 0 ? WriteResult::Done : WriteResult::NoRow;
@@ -167,10 +219,15 @@ void MySQLLite::createCategoryTable() {
     if (!run(kCreateCategoryTable) || !run(kCreateCategoryIndex)) {
         return;
     }
-    // Names already stored are refused by the UNIQUE constraint; a start in
-    // another language adds that language's names after the earlier rows.
-    for (const std::string& key : categoryKeys()) {
-        Statement(database_, kSeedCategory).bind(localizedText_(key)).execute();
+    // A key already stored under any of its names (a start in another
+    // language) gets no second row: its button lists the row it has. Should
+    // the rows not be readable, a name already stored is still refused by the
+    // UNIQUE constraint.
+    const std::optional<CategoryKeys> stored = readCategoryKeys();
+    for (size_t key = 0; key < CategoryKeys::kCount; ++key) {
+        if (!stored || stored->idsOf(key).empty()) {
+            Statement(database_, kSeedCategory).bind(localizedText_(categoryKeys()[key])).execute();
+        }
     }
 }
 
@@ -181,17 +238,27 @@ void MySQLLite::createPasswordTable() {
 }
 
 std::vector<CategorySchema> MySQLLite::getCategories() {
-    std::vector<CategorySchema> categories;
+    return readCategories().value_or(std::vector<CategorySchema>());
+}
+
+Listed<CategorySchema> MySQLLite::readCategories() {
     // Rows whose IDs do not fit a record are left out, as in every list.
     Statement query(database_,
                     "SELECT * FROM LM_CATEGORY WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
-    while (query.nextRow()) {
+    return readRows<CategorySchema>(query, lastReadFailure_, [](const Statement& row) {
         CategorySchema category;
-        category.setID(query.columnInt(0));
-        category.setCategory(query.columnText(1));
-        categories.push_back(std::move(category));
+        category.setID(row.columnInt(0));
+        category.setCategory(row.columnText(1));
+        return category;
+    });
+}
+
+std::optional<CategoryKeys> MySQLLite::readCategoryKeys() {
+    Listed<CategorySchema> rows = readCategories();
+    if (!rows) {
+        return std::nullopt;
     }
-    return categories;
+    return CategoryKeys(std::move(*rows), localizedText_, knownNames_);
 }
 
 int32_t MySQLLite::getIDByCategory(const OptionalText& name) {

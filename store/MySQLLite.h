@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CategoryKeys.h"
 #include "CategorySchema.h"
 #include "DataStamp.h"
+#include "FileProblem.h"
 #include "PasswordSchema.h"
 #include "UserSchema.h"
 #include "WriteResult.h"
@@ -23,9 +25,15 @@ class Statement;
 // The two things it needs from the platform are handed in, so that it can be
 // used and tested without a window system: the user's documents directory,
 // and the localised text of a key (for the names of the seeded categories).
+// A list the store could read, or none when it could not (another program held the file's lock
+// longer than the store waits, a damaged page, a file that is gone). Nothing that writes a file,
+// reports a count or decides a right may take a list that could not be read for an empty one.
+template <typename Record> using Listed = std::optional<std::vector<Record>>;
+
 class MySQLLite {
 public:
-    using LocalizedText = std::function<std::string(const std::string& key)>;
+    using LocalizedText = CategoryKeys::LocalizedText;
+    using KnownNames = CategoryKeys::KnownNames;
 
     static constexpr const char* kFileName = "Lockmere.sqlite3";
     // The password the first start gives root; published, so it must be changed.
@@ -33,7 +41,11 @@ public:
     // The ten category keys, in the order their rows are seeded.
     static const std::vector<std::string>& categoryKeys();
 
-    MySQLLite(std::string documentsDirectory, LocalizedText localizedText);
+    // `knownNames` gives every name a category key has in the languages the program speaks, so
+    // that a start in another language finds the categories stored in an earlier one; without
+    // it only the key itself and its text in the user's language are known.
+    MySQLLite(std::string documentsDirectory, LocalizedText localizedText,
+              KnownNames knownNames = nullptr);
     ~MySQLLite();
     MySQLLite(const MySQLLite&) = delete;
     MySQLLite& operator=(const MySQLLite&) = delete;
@@ -50,20 +62,29 @@ public:
     // rows. On a failed open nothing is created and every later operation
     // gives its failure result.
     void createTables();
+    // Why the file cannot be used (or only read) as createTables() found it; None when it can.
+    FileProblem fileProblem() const { return fileProblem_; }
     void createUserTable();
     void createCategoryTable();
     void createPasswordTable();
 
     // --- Categories -----------------------------------------------------
     std::vector<CategorySchema> getCategories();
+    Listed<CategorySchema> readCategories();
+    // The stored rows grouped by the ten keys, whatever language each was stored in.
+    std::optional<CategoryKeys> readCategoryKeys();
     // 0 when no category has exactly this name, or no name is given.
     int32_t getIDByCategory(const OptionalText& name);
 
     // --- Accounts -------------------------------------------------------
     // The account with exactly this name and password, or none.
     std::optional<UserSchema> login(const std::string& user, const std::string& password);
+    // The accounts with exactly this name and password: none or one; none read when the store
+    // could not tell.
+    Listed<UserSchema> readLogin(const std::string& user, const std::string& password);
     // Every account in ID order. The flag does not narrow the list.
     std::vector<UserSchema> getUsers(bool isAdministrator);
+    Listed<UserSchema> readUsers();
     // Refused (false, nothing written) when a text field is absent, when the
     // name is taken, or when the database cannot be written.
     bool insertUser(const UserSchema& user);
@@ -81,9 +102,11 @@ public:
     // One account's entries in the named category, ordered by Title, then
     // User, then ID (bytewise). Empty for an unknown or absent category.
     std::vector<PasswordSchema> getPasswords(int32_t userID, const OptionalText& category);
-    // One account's entries in every category, in the same order; empty when
-    // the store cannot be read.
+    // One account's entries filed under any of these category rows, in the same order.
+    Listed<PasswordSchema> readPasswords(int32_t userID, const std::vector<int32_t>& categoryIDs);
+    // One account's entries in every category, in the same order.
     std::vector<PasswordSchema> getAllPasswords(int32_t userID);
+    Listed<PasswordSchema> readAllPasswords(int32_t userID);
     std::optional<PasswordSchema> getPassword(int32_t id);
     // Refused (false, nothing written) when a text field is absent.
     bool insertPassword(const PasswordSchema& entry);
@@ -92,7 +115,9 @@ public:
     WriteResult delPassword(int32_t id);
     // Adds every entry in one transaction: all of them, or (on a refused
     // entry, a lock another program holds, a full disk, or `keepGoing`
-    // answering false) none, with the file as it was.
+    // answering false) none, with the file as it was. While it runs, every
+    // other write of this store is refused: nothing may join the batch and be
+    // undone with it.
     enum class BatchResult { Done, Cancelled, Failed };
     BatchResult insertPasswords(const std::vector<PasswordSchema>& entries,
                                 const std::function<bool(size_t added)>& keepGoing);
@@ -101,13 +126,23 @@ public:
     // Where the database stands now; see DataStamp.
     DataStamp dataStamp();
 
+    // SQLite's result code of the last read that failed; SQLITE_OK before any did.
+    int lastReadFailure() const { return lastReadFailure_; }
+
 private:
     bool run(const char* sql);
     WriteResult write(Statement& statement);
+    void rollBack();
     void createSchema();
+    FileProblem checkFile();
 
     std::string documentsDirectory_;
     LocalizedText localizedText_;
+    KnownNames knownNames_;
     sqlite3* database_ = nullptr;
     std::unique_ptr<Statement> dataVersionQuery_;
+    FileProblem fileProblem_ = FileProblem::None;
+    int lastReadFailure_ = 0;
+    int64_t rollbacks_ = 0;
+    bool batchOpen_ = false;
 };

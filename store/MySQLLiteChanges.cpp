@@ -8,6 +8,7 @@
 DataStamp MySQLLite::dataStamp() {
     DataStamp stamp;
     if (database_ == nullptr) {
+        lastReadFailure_ = SQLITE_CANTOPEN;
         return stamp;
     }
     // Kept prepared: this is asked for every cell a list paints. Reading the
@@ -19,7 +20,10 @@ DataStamp MySQLLite::dataStamp() {
     if (dataVersionQuery_->nextRow()) {
         stamp.dataVersion = dataVersionQuery_->columnInt64(0);
         stamp.ownChanges = sqlite3_total_changes64(database_);
+        stamp.rollbacks = rollbacks_;
         stamp.known = true;
+    } else {
+        lastReadFailure_ = dataVersionQuery_->failure();
     }
     dataVersionQuery_->reset();
     return stamp;

@@ -1,9 +1,11 @@
 // The password entry operations of the record store, on LM_PASSWORD.
 #include "IdRange.h"
 #include "MySQLLite.h"
+#include "ReadRows.h"
 #include "Statement.h"
 
 #include <algorithm>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -38,45 +40,57 @@ Statement& bindCategoryAndTexts(Statement& statement, const PasswordSchema& entr
 } // namespace
 
 std::vector<PasswordSchema> MySQLLite::getPasswords(int32_t userID, const OptionalText& category) {
-    std::vector<PasswordSchema> entries;
     const int32_t categoryID = getIDByCategory(category);
     if (categoryID <= 0) {
-        return entries;
+        return {};
+    }
+    return readPasswords(userID, {categoryID}).value_or(std::vector<PasswordSchema>());
+}
+
+Listed<PasswordSchema> MySQLLite::readPasswords(int32_t userID,
+                                                const std::vector<int32_t>& categoryIDs) {
+    if (categoryIDs.empty()) {
+        return std::vector<PasswordSchema>();
     }
     // The row number the list shows is looked up again in a later read, so
     // the order must not depend on the query plan: it is the order the index
     // LM_PASSWORD_INDEX keeps, written out. An ID that another program made
     // too large for a record would read cut to 32 bits, as the ID of another
     // entry that an edit or a delete would then hit: such rows are not listed.
-    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? AND CategoryID=? "
-                               "AND " LM_ID_FITS_32_BITS " "
-                               "ORDER BY Title,User,ID");
-    query.bind(userID).bind(categoryID);
-    while (query.nextRow()) {
-        entries.push_back(readEntry(query));
+    std::string sql = "SELECT * FROM LM_PASSWORD WHERE UserID=? AND CategoryID IN (?";
+    for (size_t i = 1; i < categoryIDs.size(); ++i) {
+        sql += ",?";
     }
-    return entries;
+    sql += ") AND " LM_ID_FITS_32_BITS " ORDER BY Title,User,ID";
+    Statement query(database_, sql.c_str());
+    query.bind(userID);
+    for (const int32_t id : categoryIDs) {
+        query.bind(id);
+    }
+    return readRows<PasswordSchema>(query, lastReadFailure_, readEntry);
 }
 
 std::vector<PasswordSchema> MySQLLite::getAllPasswords(int32_t userID) {
-    std::vector<PasswordSchema> entries;
-    // Narrowed as a category's list is, for the same reason. One account
-    // holds most of a shared computer's entries, and reaching each of them
-    // through LM_PASSWORD_INDEX is a random read of the table per row: one
-    // pass over the table is four times faster at 100,000. No index keeps
-    // this order, and SQLite's sorter spills 100,000 rows to temporary files,
-    // so the rows are sorted here: std::string compares bytewise like SQLite's
-    // BINARY collation, and an absent text sorts first, as NULL does.
-    Statement query(database_,
-                    "SELECT * FROM LM_PASSWORD NOT INDEXED WHERE UserID=? AND " LM_ID_FITS_32_BITS);
+    return readAllPasswords(userID).value_or(std::vector<PasswordSchema>());
+}
+
+Listed<PasswordSchema> MySQLLite::readAllPasswords(int32_t userID) {
+    // Narrowed as a category's list is, for the same reason, and found through
+    // LM_PASSWORD_INDEX, whose first column is the owner: an account with five
+    // entries in a file of millions reads five rows, not the whole table. No
+    // index keeps the lists' order over all categories, and SQLite's sorter
+    // spills 100,000 rows to temporary files, so the rows are sorted here:
+    // std::string compares bytewise like SQLite's BINARY collation.
+    Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE UserID=? AND " LM_ID_FITS_32_BITS);
     query.bind(userID);
-    while (query.nextRow()) {
-        entries.push_back(readEntry(query));
+    Listed<PasswordSchema> entries = readRows<PasswordSchema>(query, lastReadFailure_, readEntry);
+    if (entries) {
+        std::sort(entries->begin(), entries->end(),
+                  [](const PasswordSchema& a, const PasswordSchema& b) {
+                      return std::forward_as_tuple(*a.Title(), *a.User(), a.ID()) <
+                             std::forward_as_tuple(*b.Title(), *b.User(), b.ID());
+                  });
     }
-    std::sort(entries.begin(), entries.end(), [](const PasswordSchema& a, const PasswordSchema& b) {
-        return std::forward_as_tuple(a.Title(), a.User(), a.ID()) <
-               std::forward_as_tuple(b.Title(), b.User(), b.ID());
-    });
     return entries;
 }
 
@@ -97,15 +111,16 @@ bool MySQLLite::insertPassword(const PasswordSchema& entry) {
     Statement insert(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
                                 "Http,Memo) VALUES(?,?,?,?,?,?,?)");
     insert.bind(entry.UserID());
-    return bindCategoryAndTexts(insert, entry).execute();
+    return write(bindCategoryAndTexts(insert, entry)) == WriteResult::Done;
 }
 
 MySQLLite::BatchResult
 MySQLLite::insertPasswords(const std::vector<PasswordSchema>& entries,
                            const std::function<bool(size_t added)>& keepGoing) {
-    if (!run("BEGIN IMMEDIATE")) {
+    if (batchOpen_ || !run("BEGIN IMMEDIATE")) {
         return BatchResult::Failed;
     }
+    batchOpen_ = true;
     // One statement prepared for all of them, stepped again for each.
     Statement insert(database_, "INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,"
                                 "Http,Memo) VALUES(?,?,?,?,?,?,?)");
@@ -119,10 +134,11 @@ MySQLLite::insertPasswords(const std::vector<PasswordSchema>& entries,
             result = BatchResult::Cancelled;
         }
     }
+    batchOpen_ = false;
     if (result == BatchResult::Done && run("COMMIT")) {
         return result;
     }
-    run("ROLLBACK");
+    rollBack();
     return result == BatchResult::Done ? BatchResult::Failed : result;
 }
 

@@ -1,6 +1,7 @@
 // The account operations of the record store, on LM_USER.
 #include "IdRange.h"
 #include "MySQLLite.h"
+#include "ReadRows.h"
 #include "Statement.h"
 
 namespace {
@@ -21,6 +22,11 @@ bool hasEveryText(const UserSchema& user) {
 } // namespace
 
 std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::string& password) {
+    const Listed<UserSchema> found = readLogin(user, password);
+    return found && !found->empty() ? std::optional<UserSchema>(found->back()) : std::nullopt;
+}
+
+Listed<UserSchema> MySQLLite::readLogin(const std::string& user, const std::string& password) {
     // Compared byte by byte: letter case counts in both texts, and an empty
     // password matches only a stored empty password. An account whose ID
     // another program made too large for a record would log in under that ID
@@ -28,34 +34,28 @@ std::optional<UserSchema> MySQLLite::login(const std::string& user, const std::s
     Statement query(database_, "SELECT * FROM LM_USER WHERE USER=? AND PASSWORD=? "
                                "AND " LM_ID_FITS_32_BITS);
     query.bind(user).bind(password);
-    std::optional<UserSchema> found;
-    while (query.nextRow()) {
-        found = readUser(query);
-    }
-    return found;
+    return readRows<UserSchema>(query, lastReadFailure_, readUser);
 }
 
 // Every account, for administrators and others alike: what an ordinary account may see of the
 // others is the list's business.
 std::vector<UserSchema> MySQLLite::getUsers(bool /*isAdministrator*/) {
-    std::vector<UserSchema> users;
-    // Without the accounts whose IDs do not fit a record (see login()).
+    return readUsers().value_or(std::vector<UserSchema>());
+}
+
+Listed<UserSchema> MySQLLite::readUsers() {
+    // Without the accounts whose IDs do not fit a record (see readLogin()).
     Statement query(database_, "SELECT * FROM LM_USER WHERE " LM_ID_FITS_32_BITS " ORDER BY ID");
-    while (query.nextRow()) {
-        users.push_back(readUser(query));
-    }
-    return users;
+    return readRows<UserSchema>(query, lastReadFailure_, readUser);
 }
 
 bool MySQLLite::insertUser(const UserSchema& user) {
     if (!hasEveryText(user)) {
         return false;
     }
-    return Statement(database_, "INSERT INTO LM_USER(User,Password,IsRoot) VALUES(?,?,?)")
-        .bind(*user.User())
-        .bind(*user.Password())
-        .bind(user.IsRoot())
-        .execute();
+    Statement insert(database_, "INSERT INTO LM_USER(User,Password,IsRoot) VALUES(?,?,?)");
+    insert.bind(*user.User()).bind(*user.Password()).bind(user.IsRoot());
+    return write(insert) == WriteResult::Done;
 }
 
 WriteResult MySQLLite::updateUser(const UserSchema& user) {

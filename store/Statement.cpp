@@ -4,9 +4,11 @@
 
 Statement::Statement(sqlite3* database, const char* sql) {
     if (database == nullptr) {
+        prepareResult_ = SQLITE_CANTOPEN;
         return;
     }
-    if (sqlite3_prepare_v2(database, sql, -1, &statement_, nullptr) != SQLITE_OK) {
+    prepareResult_ = sqlite3_prepare_v2(database, sql, -1, &statement_, nullptr);
+    if (prepareResult_ != SQLITE_OK) {
         sqlite3_finalize(statement_);
         statement_ = nullptr;
     }
@@ -38,19 +40,36 @@ bool Statement::execute() {
     if (statement_ == nullptr || bindFailed_) {
         return false;
     }
-    return sqlite3_step(statement_) == SQLITE_DONE;
+    lastStep_ = sqlite3_step(statement_);
+    return lastStep_ == SQLITE_DONE;
 }
 
 bool Statement::nextRow() {
     if (statement_ == nullptr || bindFailed_) {
         return false;
     }
-    return sqlite3_step(statement_) == SQLITE_ROW;
+    lastStep_ = sqlite3_step(statement_);
+    return lastStep_ == SQLITE_ROW;
 }
 
 void Statement::reset() {
     sqlite3_reset(statement_);
     nextParameter_ = 1; // bound again from the first placeholder
+    lastStep_ = SQLITE_OK;
+}
+
+bool Statement::failed() const {
+    return failure() != SQLITE_OK;
+}
+
+int Statement::failure() const {
+    if (statement_ == nullptr) {
+        return prepareResult_ != SQLITE_OK ? prepareResult_ & 0xff : SQLITE_ERROR;
+    }
+    if (bindFailed_) {
+        return SQLITE_RANGE;
+    }
+    return lastStep_ == SQLITE_ROW || lastStep_ == SQLITE_DONE ? SQLITE_OK : lastStep_ & 0xff;
 }
 
 int64_t Statement::columnInt64(int index) const {

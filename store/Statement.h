@@ -39,6 +39,14 @@ public:
     // Makes a statement that is kept prepared ready to be bound and stepped again.
     void reset();
 
+    // Whether the statement could not be run to its end: it was not prepared, a value could not
+    // be bound, or its last step ended in an error (a lock held too long, a damaged page, a full
+    // disk) rather than with a row or at the end. A reading that failed must not pass for one
+    // that found nothing.
+    bool failed() const;
+    // SQLite's primary result code of the failure; SQLITE_OK when nothing failed.
+    int failure() const;
+
     int32_t columnInt(int index) const;
     int64_t columnInt64(int index) const;
     // A NULL reads as the empty text; a number stored in a text column reads
@@ -49,4 +57,6 @@ private:
     sqlite3_stmt* statement_ = nullptr;
     int nextParameter_ = 1;
     bool bindFailed_ = false;
+    int prepareResult_ = 0;
+    int lastStep_ = 0; // SQLITE_OK until the first step
 };

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <sqlite3.h>
 #include <thread>
+#include <unistd.h>
 
 using Rows = OtherConnection::Rows;
 
@@ -47,6 +49,7 @@ TEST_F(StoreTest, FirstStartMakesAPrivateFileSeededOnceInTheUsersLanguage) {
     EXPECT_EQ(store_->getCategories().front().Category(), "Email");
     start();
     EXPECT_EQ(store_->getIDByCategory("Router"), 7);
+    EXPECT_EQ(store_->fileProblem(), FileProblem::None);
     EXPECT_EQ(store_->getIDByCategory("router") + store_->getIDByCategory("Router ") +
                   store_->getIDByCategory("' OR '1'='1") + store_->getIDByCategory(std::nullopt),
               0);
@@ -98,20 +101,35 @@ TEST_F(StoreTest, AWriteWaitsForAShortLockEvenAfterAStartOnALockedFile) {
     release.join();
 }
 
-TEST_F(StoreTest, AnUnusableFolderOrFileFailsEveryCallAndKeepsEveryByte) {
+TEST_F(StoreTest, AnUnusableFolderOrFileIsSaidFailsEveryCallAndKeepsEveryByte) {
     const std::string garbage = "not a database, and it stays so\n" + std::string(5000, '\x01');
-    const std::function<void()> spoil[] = {
-        [&] { std::ofstream(documents_) << "a file where the folder goes"; },
-        [&] { std::filesystem::create_directories(file_); },
-        [&] {
-            std::filesystem::create_directories(documents_);
-            std::ofstream(file_, std::ios::binary) << garbage;
-        },
+    const std::string target = folder_.filePath("target").toStdString();
+    const auto link = [&](bool foreign) {
+        std::filesystem::create_directories(documents_);
+        std::filesystem::create_symlink(target, file_);
+        return !foreign || lchown(file_.c_str(), 65534, 65534) == 0;
     };
-    for (const auto& makeUnusable : spoil) {
+    const std::pair<FileProblem, std::function<bool()>> spoil[] = {
+        {FileProblem::NoDocumentsFolder,
+         [&] { return bool(std::ofstream(documents_) << "a file where the folder goes"); }},
+        {FileProblem::CannotOpen, [&] { return std::filesystem::create_directories(file_); }},
+        {FileProblem::DanglingLink, [&] { return link(false); }},
+        {FileProblem::ForeignLink, [&] { return link(true); }},
+        {FileProblem::NotADatabase,
+         [&] {
+             std::filesystem::create_directories(documents_);
+             return bool(std::ofstream(file_, std::ios::binary) << garbage);
+         }},
+    };
+    for (const auto& [problem, makeUnusable] : spoil) {
         std::filesystem::remove_all(documents_);
-        makeUnusable();
+        if (!makeUnusable()) {
+            continue; // not the owner of a file: a link cannot be made foreign here
+        }
         MySQLLite& store = start();
+        EXPECT_EQ(store.fileProblem(), problem);
+        EXPECT_FALSE(std::filesystem::exists(target)) << "a link was written through";
+        EXPECT_EQ(store.readCategories(), std::nullopt);
         EXPECT_TRUE(store.getCategories().empty());
         EXPECT_FALSE(store.login("root", "tiwe"));
         EXPECT_FALSE(store.insertUser(makeUser("a", "b", 0)));
@@ -166,15 +184,22 @@ TEST_F(StoreTest, ABatchIsAddedWholeOrLeavesTheFileByteForByte) {
     ASSERT_EQ(other.exec("BEGIN IMMEDIATE"), ""); // another copy is writing
     EXPECT_EQ(store.insertPasswords(batch, nullptr), MySQLLite::BatchResult::Failed);
     ASSERT_EQ(other.exec("ROLLBACK"), "");
+    // Nothing else this store is asked to write joins the batch to be undone with it, and a
+    // list read inside it is known to be stale once it is rolled back.
     std::vector<size_t> asked;
+    DataStamp inside;
     EXPECT_EQ(store.insertPasswords(batch,
                                     [&](size_t added) {
                                         asked.push_back(added);
+                                        EXPECT_FALSE(store.insertPassword(makeEntry(1, 1, "x")));
+                                        EXPECT_EQ(store.delUser(1), WriteResult::Failed);
+                                        inside = store.dataStamp();
                                         return added < 512;
                                     }),
               MySQLLite::BatchResult::Cancelled);
     EXPECT_EQ(asked, (std::vector<size_t>{256, 512}));
     EXPECT_EQ(bytes(), unlocked);
+    EXPECT_NE(store.dataStamp(), inside);
     EXPECT_EQ(store.insertPasswords(batch, [](size_t) { return true; }),
               MySQLLite::BatchResult::Done);
     EXPECT_EQ(sql("SELECT count(*), min(Title), max(CategoryID) FROM LM_PASSWORD"),
