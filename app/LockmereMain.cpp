@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/prctl.h>
@@ -47,6 +48,9 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 
 int runLockmere(int argc, char* argv[]) {
     keepSecretsOutOfCoreDumps(); // before anything reads a secret
+    // A write past a file-size limit (RLIMIT_FSIZE) then fails and is reported as a full disk
+    // is, instead of killing the program in the middle of an import or an export.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!hasDisplay()) {
         std::fprintf(stderr, "lockmere: no graphical display found; start it from a desktop "
                              "session.\n");

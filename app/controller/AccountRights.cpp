@@ -8,6 +8,20 @@ bool isNamedRoot(const UserSchema& account) {
     return account.User() == kRootName;
 }
 
+bool stillAsLoggedIn(const std::optional<UserSchema>& loginUser,
+                     const std::vector<UserSchema>& accounts) {
+    for (const UserSchema& account : accounts) {
+        if (loginUser && account.ID() == loginUser->ID()) {
+            return account.User() == loginUser->User() && account.IsRoot() == loginUser->IsRoot();
+        }
+    }
+    return false;
+}
+
+bool mayBeNamedRoot(const UserSchema& account, int32_t rootAccountID) {
+    return account.ID() != 0 && (isNamedRoot(account) || account.ID() == rootAccountID);
+}
+
 bool isAdministrator(const std::optional<UserSchema>& loginUser) {
     return loginUser && loginUser->IsRoot() == 1;
 }

@@ -3,6 +3,7 @@
 #include "MySQLLite.h"
 #include "controller/EntryRows.h"
 #include "controller/FreshList.h"
+#include "controller/ReadLatch.h"
 #include "passwordtools/GeneratorOptions.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
@@ -58,6 +59,11 @@ public:
     // Ends the session without asking about an editor's changes, as the idle and lock guards do.
     void logoutUnattended();
     void offerPasswordChange();
+    // The logged-in account as the file holds it now. When another copy deleted it, renamed it or
+    // changed its administrator flag, the session ends as Log Out ends it, with the reason said,
+    // and false is returned; so it is when the accounts cannot be read (also said). Every write
+    // and every rights decision asks this first.
+    bool sessionStillValid();
 
     // --- Password records (AppDelegatePasswords.cpp) ----------------------
     void pwdButtonAction(QAbstractButton* sender);
@@ -187,6 +193,12 @@ private:
     std::optional<PasswordSchema> chosenEntry();
     std::optional<UserSchema> chosenAccount();
     void recordGone(ControllerTableModel* model);
+    // Tells the view the list may have changed; the selection stays on the entry it showed, or
+    // goes when that entry is gone.
+    void reloadEntryList();
+    // Asked by the data source: the rows the view shows were read again since the view was last
+    // told of them (another copy wrote), so it is told again.
+    void entryListMoved();
     // Nothing of the logged-out account stays on screen or in the state.
     void forgetTheSession();
     void makeCommands();
@@ -197,18 +209,20 @@ private:
     QAction* addWindowCommand(const char* textKey, QList<QKeySequence> keys,
                               void (AppDelegate::*command)());
     void openWebAddress(const QString& address);
-    void runImport(const ImportPlan& plan, const std::vector<CategorySchema>& categories);
+    // Asks with a summary, then adds every entry of `plan`; the categories are categoryKeys_.
+    void runImport(const ImportPlan& plan);
     // Ends a search without showing anything in its place.
     void leaveSearch();
     QAbstractButton* sidebarButtonOnShow() const;
     void goToResults();
-    EntryRows searchResults(int32_t userID, const DataStamp& now);
+    std::optional<EntryRows> searchResults(int32_t userID, const DataStamp& now);
     // The name of a category as the last search read them; empty when unknown.
     QString categoryName(int32_t categoryID) const;
     void showEntryMenu(const QPoint& position);
     void showClipboardCountdown(int secondsLeft);
     // Selects the category with `entryCategoryID`, or without one the current category.
-    void fillCategoryPopup(std::optional<int32_t> entryCategoryID);
+    // False (and said) when the categories cannot be read.
+    bool fillCategoryPopup(std::optional<int32_t> entryCategoryID);
     void closeEditor(QWidget* editor);
     QStringList editorContents(QWidget* editor) const;
     // Called once an editor is filled: its changes are measured from here.
@@ -226,11 +240,24 @@ private:
     bool confirmDeletion();
     bool maySaveAccount() const;
     bool ownsNoEntries(int32_t accountID);
-    // The lists as the screens show them, as fresh as the store.
-    EntryRows currentEntries();
+    // The lists as the screens show them, as fresh as the store; none when the store cannot be
+    // read now (said in the status line).
+    std::optional<EntryRows> currentEntries();
     // What the password list was last answered from.
     EntryRows heldEntries() const;
-    const std::vector<UserSchema>& allAccounts();
+    const std::vector<UserSchema>* allAccounts();
+    // The store's stamp, or none when it cannot be read now: a read failed since the user last
+    // did anything, or the stamp itself cannot be read.
+    std::optional<DataStamp> storeStamp();
+    // A read failed: the status line says why, and no read is tried again in this action.
+    void storeUnreadable();
+    // An action could not read what it needed: an alert says why, nothing was changed.
+    void showStoreTrouble();
+    // The category rows a category name stands for: every row of its key, or the row of that
+    // exact name.
+    static std::vector<int32_t> categoryRows(const CategoryKeys& keys, const OptionalText& name);
+    // What the start found wrong with the file, said once before the login window.
+    void sayFileProblem();
 
     LoginWindow& loginWindow_;
     MainWindow& window_;
@@ -268,12 +295,20 @@ private:
     QTimer searchTimer_;
     // The results' positions among the entries that entrySearch_ keeps.
     FreshList<uint32_t, std::pair<int32_t, QString>> searchHits_;
-    std::vector<CategorySchema> categories_;
+    // The categories as the last search or export read them.
+    std::optional<CategoryKeys> categoryKeys_;
     std::optional<int32_t> chosenEntryID_;
     std::optional<int32_t> chosenAccountID_;
     // Moves at every login and logout, so an action that waited on a modal
     // alert can tell that the account it acted for has gone.
     int session_ = 0;
+    // The account named "root" when the program started: the only one that may take that name
+    // back once it has given it up.
+    int32_t rootAccountID_ = 0;
+    ReadLatch readLatch_;
+    // The reads of the password list that the view was last told of.
+    int shownEntryReads_ = 0;
+    bool entryReloadQueued_ = false;
 
     struct Commands {
         QAction* openEntry = nullptr;

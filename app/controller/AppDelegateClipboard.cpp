@@ -19,6 +19,8 @@ void AppDelegate::connectPasswordTools() {
     connect(ui.generatePassword1Button, &QAbstractButton::clicked, this,
             [this] { generatePassword(window_.ui.pwd1GeneratorOptions, window_.ui.pwd1Field); });
     connect(ui.pwdField, &QLineEdit::textChanged, ui.pwdStrengthMeter, &StrengthMeter::setPassword);
+    secretClipboard_.guard(ui.pwdField);
+    secretClipboard_.guard(ui.pwd1Field);
     connect(ui.pwd1Field, &QLineEdit::textChanged, ui.pwd1StrengthMeter,
             &StrengthMeter::setPassword);
 }

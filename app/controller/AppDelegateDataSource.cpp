@@ -13,17 +13,27 @@ namespace {
 const QString kMasked = QStringLiteral("******");
 const QString kAdministratorMark = QString(QChar(0x2714)); // ✔
 const QString kOrdinaryMark = QString(QChar(0x2717));      // ✗
+const QString kUnknownCount = QStringLiteral("–");
 } // namespace
 
+// While the store cannot be read (another program holds its lock), a list goes on showing what
+// it held, and its count says that it does not know: the status line says why. A list that could
+// not be read is never shown as an empty one.
 int AppDelegate::numberOfRowsInTableView(QTableView* /*table*/) {
     if (currentTable_ == window_.ui.passwordTableView) {
-        const int count = static_cast<int>(currentEntries().size());
-        window_.ui.countLabel->setNum(count);
+        const std::optional<EntryRows> entries = currentEntries();
+        const int count = static_cast<int>((entries ? *entries : heldEntries()).size());
+        window_.ui.countLabel->setText(entries ? QString::number(count) : kUnknownCount);
         return count;
     }
     if (currentTable_ == window_.ui.userTable) {
-        const int count = static_cast<int>(allAccounts().size());
-        window_.ui.userCountLabel->setNum(count);
+        const std::vector<UserSchema>* accounts = allAccounts();
+        const int count = static_cast<int>((accounts ? *accounts : accountList_.held()).size());
+        window_.ui.userCountLabel->setText(accounts ? QString::number(count) : kUnknownCount);
+        if (accounts != nullptr && !stillAsLoggedIn(loginUser_, *accounts)) {
+            // Another copy changed this account: the session ends once the view is answered.
+            QMetaObject::invokeMethod(this, &AppDelegate::sessionStillValid, Qt::QueuedConnection);
+        }
         return count;
     }
     return 0;
@@ -32,7 +42,9 @@ int AppDelegate::numberOfRowsInTableView(QTableView* /*table*/) {
 QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const TableColumn& column,
                                                int row) {
     if (currentTable_ == window_.ui.passwordTableView) {
-        const PasswordSchema* entry = recordAtRow(currentEntries(), row);
+        const std::optional<EntryRows> entries = currentEntries();
+        const PasswordSchema* entry = recordAtRow(entries ? *entries : heldEntries(), row);
+        entryListMoved();
         if (entry == nullptr) {
             return QString();
         }
@@ -51,7 +63,8 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
         return QString();
     }
     if (currentTable_ == window_.ui.userTable) {
-        const UserSchema* account = recordAtRow(allAccounts(), row);
+        const std::vector<UserSchema>* accounts = allAccounts();
+        const UserSchema* account = recordAtRow(accounts ? *accounts : accountList_.held(), row);
         if (account == nullptr) {
             return QString();
         }
@@ -59,7 +72,11 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
             return toQString(account->User());
         }
         if (&column == password1Column_) {
-            return mayOpenAccount(loginUser_, *account) ? toQString(account->Password()) : kMasked;
+            // The rights of the account as the file holds it now: a password is masked the
+            // moment another copy takes the right away.
+            const bool mayOpen = accounts != nullptr && stillAsLoggedIn(loginUser_, *accounts) &&
+                                 mayOpenAccount(loginUser_, *account);
+            return mayOpen ? toQString(account->Password()) : kMasked;
         }
         if (&column == isRootColumn_) {
             if (account->IsRoot() == 1) {

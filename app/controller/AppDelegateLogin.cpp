@@ -6,16 +6,8 @@
 #include "toolkit/WindowShaker.h"
 
 #include <QGuiApplication>
-
-namespace {
-
-// Qt takes "[*]" in a window title for the place of its modified mark and
-// drops it; doubled, it shows as typed, so a name is shown exactly.
-QString literalWindowTitle(QString text) {
-    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-}
-
-} // namespace
+#include <QStatusBar>
+#include <QToolButton>
 
 void AppDelegate::userAction() {
     loginWindow_.ui.passwordTextField->setFocus();
@@ -32,7 +24,19 @@ void AppDelegate::loginAction() {
     if (user.isEmpty()) {
         return;
     }
-    std::optional<UserSchema> found = mySQLLite_->login(toText(user), toText(password));
+    const Listed<UserSchema> matches = mySQLLite_->readLogin(toText(user), toText(password));
+    if (!matches) {
+        // Not a refusal: the file could not answer. Saying so keeps a right password from
+        // looking wrong.
+        if (mySQLLite_->fileProblem() != FileProblem::None) {
+            sayFileProblem();
+        } else {
+            showStoreTrouble();
+        }
+        return;
+    }
+    std::optional<UserSchema> found =
+        matches->empty() ? std::nullopt : std::optional<UserSchema>(matches->back());
     if (!found) {
         shakeWindow(&loginWindow_);
         // The next try replaces what was typed, as in any login window.
@@ -68,7 +72,7 @@ void AppDelegate::offerPasswordChange() {
         return;
     }
     usersAction(window_.ui.usersButton);
-    const std::vector<UserSchema>& accounts = allAccounts();
+    const std::vector<UserSchema>& accounts = accountList_.held();
     for (size_t row = 0; row < accounts.size(); ++row) {
         if (accounts[row].ID() == loginUser_->ID()) {
             window_.ui.userTable->selectRow(static_cast<int>(row));
@@ -135,9 +139,18 @@ void AppDelegate::forgetTheSession() {
     chosenAccountID_.reset();
     passwordTableModel_->reloadData();
     userTableModel_->reloadData();
+    categoryKeys_.reset();
     ui.countLabel->setNum(0);
     ui.userCountLabel->setNum(0);
     window_.setWindowTitle(QGuiApplication::applicationName());
+    // Nor what the last account said, chose or copied: the status line, the generator's options.
+    window_.statusBar()->clearMessage();
+    for (GeneratorOptions* options : {ui.pwdGeneratorOptions, ui.pwd1GeneratorOptions}) {
+        options->reset();
+    }
+    for (QToolButton* fold : {ui.generatorOptionsButton, ui.generatorOptions1Button}) {
+        fold->setChecked(false);
+    }
 }
 
 void AppDelegate::shakeWindow(QWidget* window) {

@@ -4,8 +4,10 @@
 #include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
+#include "transfer/FieldLimits.h"
 
 #include <QIcon>
+#include <algorithm>
 
 namespace {
 
@@ -43,22 +45,63 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
     setLastBox(ui.passwordBox);
     // The view keeps the row count it was last told: the new category's
     // entries show only once it asks again.
-    passwordTableModel_->reloadData();
+    reloadEntryList();
 }
 
-EntryRows AppDelegate::currentEntries() {
+std::optional<EntryRows> AppDelegate::currentEntries() {
+    const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
+    const std::optional<DataStamp> now = storeStamp();
+    if (!now) {
+        return std::nullopt;
+    }
+    if (searching()) {
+        return searchResults(userID, *now);
+    }
+    // A category's button lists the entries of every row of its key, whatever
+    // language each row was stored in.
+    const OptionalText category = toText(currentCategory_);
+    const std::vector<PasswordSchema>* entries =
+        entryList_.get({userID, category}, *now, [&]() -> Listed<PasswordSchema> {
+            const std::optional<CategoryKeys> keys = mySQLLite_->readCategoryKeys();
+            if (!keys) {
+                return std::nullopt;
+            }
+            return mySQLLite_->readPasswords(userID, categoryRows(*keys, category));
+        });
+    if (entries == nullptr) {
+        storeUnreadable();
+        return std::nullopt;
+    }
+    return EntryRows(*entries);
+}
+
+std::vector<int32_t> AppDelegate::categoryRows(const CategoryKeys& keys, const OptionalText& name) {
+    if (!name) {
+        return {};
+    }
+    if (const std::optional<size_t> key = keys.keyOfName(*name)) {
+        return keys.idsOf(*key);
+    }
+    for (const CategorySchema& row : keys.rows()) {
+        if (row.Category() == name) {
+            return {row.ID()};
+        }
+    }
+    return {};
+}
+
+// Only a list read for what is on show now: while the store cannot be read, a category chosen
+// meanwhile shows nothing rather than the rows of the one before.
+EntryRows AppDelegate::heldEntries() const {
+    static const std::vector<PasswordSchema> none;
     const int32_t userID = loginUser_ ? loginUser_->ID() : 0;
     if (searching()) {
-        return searchResults(userID, mySQLLite_->dataStamp());
+        const std::vector<uint32_t>* hits = searchHits_.heldFor({userID, searchText_});
+        return hits != nullptr ? EntryRows(entrySearch_.entries(), *hits) : EntryRows(none);
     }
-    const OptionalText category = toText(currentCategory_);
-    return EntryRows(entryList_.get({userID, category}, mySQLLite_->dataStamp(),
-                                    [&] { return mySQLLite_->getPasswords(userID, category); }));
-}
-
-EntryRows AppDelegate::heldEntries() const {
-    return searching() ? EntryRows(entrySearch_.entries(), searchHits_.held())
-                       : EntryRows(entryList_.held());
+    const std::vector<PasswordSchema>* entries =
+        entryList_.heldFor({userID, toText(currentCategory_)});
+    return EntryRows(entries != nullptr ? *entries : none);
 }
 
 void AppDelegate::initCreateNewPasswordBox() {
@@ -74,24 +117,44 @@ void AppDelegate::initCreateNewPasswordBox() {
     ui.createPasswordBox->setTitle(Localizer::text("EntryEditor"));
 }
 
-// Every category in store order, with the entry's own category selected, or
-// for a new entry the current category by its exact title. When none fits (no
-// category chosen since login, or a new entry among search results) none is
-// selected, and saving asks for a category instead of filing the entry under
-// a category that no list shows.
-void AppDelegate::fillCategoryPopup(std::optional<int32_t> entryCategoryID) {
+// The ten categories in their buttons' order and in the user's language, each
+// standing for the row a new entry of it is filed under, with the entry's own
+// category selected, or for a new entry the current category by its exact
+// title. An entry filed under a category of no key (another program made it)
+// has that one on offer too. When none fits (no category chosen since login,
+// or a new entry among search results) none is selected, and saving asks for
+// a category instead of filing the entry under a category that no list shows.
+bool AppDelegate::fillCategoryPopup(std::optional<int32_t> entryCategoryID) {
     QComboBox* popup = window_.ui.categoryPopupButton;
     popup->clear();
-    for (const CategorySchema& category : mySQLLite_->getCategories()) {
-        popup->addItem(toQString(category.Category()), category.ID());
+    const std::optional<DataStamp> now = storeStamp();
+    const std::optional<CategoryKeys> keys =
+        now ? mySQLLite_->readCategoryKeys() : std::optional<CategoryKeys>();
+    if (!keys) {
+        storeUnreadable();
+        showStoreTrouble();
+        return false;
+    }
+    for (size_t key = 0; key < CategoryKeys::kCount; ++key) {
+        if (const int32_t row = keys->rowFor(key); row != 0) {
+            popup->addItem(Localizer::text(QString::fromStdString(CategoryKeys::keys()[key])), row);
+        }
     }
     int selected = -1;
     if (entryCategoryID) {
-        selected = popup->findData(*entryCategoryID);
+        const std::optional<size_t> key = keys->keyOfID(*entryCategoryID);
+        selected = popup->findData(key ? keys->rowFor(*key) : *entryCategoryID);
+        for (const CategorySchema& row : keys->rows()) {
+            if (!key && row.ID() == *entryCategoryID) {
+                popup->addItem(toQString(row.Category()), row.ID());
+                selected = popup->count() - 1;
+            }
+        }
     } else if (currentCategory_ && !searching()) {
         selected = popup->findText(*currentCategory_, Qt::MatchExactly | Qt::MatchCaseSensitive);
     }
     popup->setCurrentIndex(selected);
+    return true;
 }
 
 void AppDelegate::addPasswordRecord() {
@@ -99,9 +162,11 @@ void AppDelegate::addPasswordRecord() {
     if (!mayLeaveEditor()) { // Ctrl+N reaches an open editor too
         return;
     }
+    if (!fillCategoryPopup(std::nullopt)) {
+        return;
+    }
     setOperation(kAdd);
     setPasswordSchema(PasswordSchema());
-    fillCategoryPopup(std::nullopt);
     for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
         field->setText(QString());
     }
@@ -118,9 +183,25 @@ bool AppDelegate::verify() {
         ui.titleField->setFocus();
         return false;
     }
-    if (ui.pwdField->text().isEmpty()) {
+    // An entry that came without a password (an imported note) may keep none.
+    const bool hadNoPassword = operation_ == kEdit && passwordSchema_.Password().value_or("") == "";
+    if (ui.pwdField->text().isEmpty() && !hadNoPassword) {
         showAlert("PwdNotNull", "PwdNotNullInfo");
         ui.pwdField->setFocus();
+        return false;
+    }
+    for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
+        if (field->text().size() > kLongestField) {
+            alerts_.showTextAlert(Localizer::text("FieldTooLong"),
+                                  Localizer::text("FieldTooLongInfo").arg(kLongestField));
+            field->setFocus();
+            return false;
+        }
+    }
+    if (ui.memoField->toPlainText().size() > kLongestMemo) {
+        alerts_.showTextAlert(Localizer::text("FieldTooLong"),
+                              Localizer::text("FieldTooLongInfo").arg(kLongestMemo));
+        ui.memoField->setFocus();
         return false;
     }
     if (ui.categoryPopupButton->currentIndex() < 0) {
@@ -142,28 +223,42 @@ void AppDelegate::saveAction() {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
     }
-    if (!verify()) {
+    if (!sessionStillValid() || !verify()) {
         return;
     }
     const Ui::MainWindow& ui = window_.ui;
+    // A field left as it was opened keeps the stored text byte for byte: the
+    // editors show line breaks and non-breaking spaces their own way, and
+    // saving an entry unchanged must not rewrite it.
+    const QStringList shown = editorContents(ui.createPasswordBox);
+    const auto kept = [&](int field, const OptionalText& stored) {
+        return operation_ == kEdit && shown[field] == openedContents_.value(field)
+                   ? stored
+                   : OptionalText(toText(shown[field]));
+    };
+    const bool categoryKept = operation_ == kEdit && shown[0] == openedContents_.value(0);
     const QString category = ui.categoryPopupButton->currentText();
-    // The list the entry came from, by its ID, or for a new one the list on show by its name.
+    // The list on show is the entry's own key's, or for a new one the list on show by its name.
     const bool staysInSight =
-        operation_ == kEdit
-            ? passwordSchema_.CategoryID() == ui.categoryPopupButton->currentData().toInt()
-            : currentCategory_ == category && !searching();
+        operation_ == kEdit ? categoryKept : currentCategory_ == category && !searching();
     passwordSchema_.setUserID(loginUser_->ID());
-    passwordSchema_.setCategoryID(mySQLLite_->getIDByCategory(toText(category)));
-    passwordSchema_.setTitle(toText(ui.titleField->text()));
-    passwordSchema_.setUser(toText(ui.userField->text()));
-    passwordSchema_.setPassword(toText(ui.pwdField->text()));
-    passwordSchema_.setHttp(toText(ui.httpField->text()));
-    passwordSchema_.setMemo(toText(ui.memoField->toPlainText()));
+    if (!categoryKept) {
+        passwordSchema_.setCategoryID(ui.categoryPopupButton->currentData().toInt());
+    }
+    passwordSchema_.setTitle(kept(1, passwordSchema_.Title()));
+    passwordSchema_.setUser(kept(2, passwordSchema_.User()));
+    passwordSchema_.setPassword(kept(3, passwordSchema_.Password()));
+    passwordSchema_.setHttp(kept(4, passwordSchema_.Http()));
+    passwordSchema_.setMemo(kept(5, passwordSchema_.Memo()));
 
-    // A chosen category that the store cannot name (it failed to read, or
-    // the row is gone) must not file the entry under ID 0, where no list
-    // would ever show it: that is a failed save.
-    const bool categoryKnown = passwordSchema_.CategoryID() > 0;
+    // A category that is gone (another program removed its row while the
+    // editor was open) or cannot be read must not take the entry, where no
+    // list would ever show it: that is a failed save.
+    const Listed<CategorySchema> categories = mySQLLite_->readCategories();
+    const bool categoryKnown =
+        categories && std::any_of(categories->begin(), categories->end(), [&](const auto& row) {
+            return row.ID() == passwordSchema_.CategoryID();
+        });
     // An update that finds no row (another copy deleted the entry meanwhile)
     // saved nothing: the editor stays open with everything typed.
     bool saved = false;
@@ -177,7 +272,7 @@ void AppDelegate::saveAction() {
         return;
     }
     closeEditor(ui.createPasswordBox);
-    passwordTableModel_->reloadData();
+    reloadEntryList();
     if (!staysInSight && !searching()) {
         tellInStatusLine(Localizer::text("MovedTo").arg(category));
     }
@@ -214,10 +309,9 @@ void AppDelegate::clickTableAction() {
 void AppDelegate::openEntry() {
     const Ui::MainWindow& ui = window_.ui;
     const std::optional<PasswordSchema> entry = chosenEntry();
-    if (!entry) {
+    if (!entry || !fillCategoryPopup(entry->CategoryID())) {
         return;
     }
-    fillCategoryPopup(entry->CategoryID());
     ui.titleField->setText(toQString(entry->Title()));
     ui.userField->setText(toQString(entry->User()));
     ui.pwdField->setText(toQString(entry->Password()));
@@ -235,12 +329,12 @@ void AppDelegate::openEntry() {
 void AppDelegate::removePasswordRecord() {
     // An entry already gone is said at once, without asking about it first.
     const std::optional<PasswordSchema> entry = chosenEntry();
-    if (!entry || !confirmDeletion()) {
+    if (!entry || !confirmDeletion() || !sessionStillValid()) {
         return;
     }
     switch (mySQLLite_->delPassword(entry->ID())) {
     case WriteResult::Done:
-        passwordTableModel_->reloadData();
+        reloadEntryList();
         break;
     case WriteResult::NoRow: // deleted by another copy while the confirmation was open
         recordGone(passwordTableModel_);

@@ -35,11 +35,17 @@ void AppDelegate::rememberChosenAccount() {
     chosenAccountID_ = idAtRow(accountList_.held(), selectedRow(window_.ui.userTable));
 }
 
+// A list that cannot be read now says so; it never says the record is gone.
 std::optional<PasswordSchema> AppDelegate::chosenEntry() {
     if (selectedRow(window_.ui.passwordTableView) < 0 || !chosenEntryID_) {
         return std::nullopt;
     }
-    std::optional<PasswordSchema> entry = withID(currentEntries(), *chosenEntryID_);
+    const std::optional<EntryRows> entries = currentEntries();
+    if (!entries) {
+        showStoreTrouble();
+        return std::nullopt;
+    }
+    std::optional<PasswordSchema> entry = withID(*entries, *chosenEntryID_);
     if (!entry) {
         recordGone(passwordTableModel_);
     }
@@ -50,7 +56,12 @@ std::optional<UserSchema> AppDelegate::chosenAccount() {
     if (selectedRow(window_.ui.userTable) < 0 || !chosenAccountID_) {
         return std::nullopt;
     }
-    std::optional<UserSchema> account = withID(allAccounts(), *chosenAccountID_);
+    const std::vector<UserSchema>* accounts = allAccounts();
+    if (accounts == nullptr) {
+        showStoreTrouble();
+        return std::nullopt;
+    }
+    std::optional<UserSchema> account = withID(*accounts, *chosenAccountID_);
     if (!account) {
         recordGone(userTableModel_);
     }
@@ -59,5 +70,40 @@ std::optional<UserSchema> AppDelegate::chosenAccount() {
 
 void AppDelegate::recordGone(ControllerTableModel* model) {
     showAlert("RecordGone", "RecordGoneInfo");
-    model->reloadData();
+    if (model == passwordTableModel_) {
+        reloadEntryList();
+    } else {
+        model->reloadData();
+    }
+}
+
+void AppDelegate::reloadEntryList() {
+    QTableView* list = window_.ui.passwordTableView;
+    const std::optional<int32_t> chosen =
+        selectedRow(list) >= 0 ? chosenEntryID_ : std::optional<int32_t>();
+    passwordTableModel_->reloadData(); // the view asks for its rows again now
+    shownEntryReads_ = entryList_.reads() + searchHits_.reads();
+    const EntryRows shown = heldEntries();
+    for (size_t row = 0; chosen && row < shown.size(); ++row) {
+        if (shown[row].ID() == *chosen) {
+            list->selectRow(static_cast<int>(row));
+            return;
+        }
+    }
+    list->clearSelection();
+}
+
+void AppDelegate::entryListMoved() {
+    if (entryReloadQueued_ || shownEntryReads_ == entryList_.reads() + searchHits_.reads()) {
+        return;
+    }
+    // Not while the view is asking: it is told once its question is answered.
+    entryReloadQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            entryReloadQueued_ = false;
+            reloadEntryList();
+        },
+        Qt::QueuedConnection);
 }

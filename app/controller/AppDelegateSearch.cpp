@@ -49,7 +49,7 @@ void AppDelegate::searchAction(const QString& text) {
         setLastBox(ui.passwordBox);
     }
     searchText_ = text;
-    passwordTableModel_->reloadData();
+    reloadEntryList();
 }
 
 // Whatever was on show before the search comes back: a list as its button
@@ -85,7 +85,8 @@ void AppDelegate::leaveSearch() {
     searchReturnsTo_ = nullptr;
     searchHits_.forget();
     const QSignalBlocker quiet(window_.ui.searchField);
-    window_.ui.searchField->clear();
+    // setText, not clear(): it also drops the undo history, which would give the text back.
+    window_.ui.searchField->setText(QString());
     window_.ui.passwordTableView->setColumnHidden(categoryColumn_->index(), true);
 }
 
@@ -115,19 +116,36 @@ void AppDelegate::goToResults() {
     }
 }
 
-EntryRows AppDelegate::searchResults(int32_t userID, const DataStamp& now) {
-    const std::vector<uint32_t>& hits = searchHits_.get({userID, searchText_}, now, [&] {
-        entrySearch_.refresh(userID, now, [&] {
-            categories_ = mySQLLite_->getCategories(); // as fresh as the entries
-            return mySQLLite_->getAllPasswords(userID);
+std::optional<EntryRows> AppDelegate::searchResults(int32_t userID, const DataStamp& now) {
+    const std::vector<uint32_t>* hits =
+        searchHits_.get({userID, searchText_}, now, [&]() -> std::optional<std::vector<uint32_t>> {
+            const bool read = entrySearch_.refresh(userID, now, [&]() -> Listed<PasswordSchema> {
+                categoryKeys_ = mySQLLite_->readCategoryKeys(); // as fresh as the entries
+                return categoryKeys_ ? mySQLLite_->readAllPasswords(userID) : std::nullopt;
+            });
+            if (!read) {
+                return std::nullopt;
+            }
+            return entrySearch_.find(searchText_);
         });
-        return entrySearch_.find(searchText_);
-    });
-    return EntryRows(entrySearch_.entries(), hits);
+    if (hits == nullptr) {
+        searchHits_.forget(); // its positions are of entries no longer kept
+        storeUnreadable();
+        return std::nullopt;
+    }
+    return EntryRows(entrySearch_.entries(), *hits);
 }
 
+// A category of one of the ten keys is named in the user's language, whichever language its row
+// was stored in; any other by its stored name.
 QString AppDelegate::categoryName(int32_t categoryID) const {
-    for (const CategorySchema& category : categories_) {
+    if (!categoryKeys_) {
+        return QString();
+    }
+    if (const std::optional<size_t> key = categoryKeys_->keyOfID(categoryID)) {
+        return Localizer::text(QString::fromStdString(CategoryKeys::keys()[*key]));
+    }
+    for (const CategorySchema& category : categoryKeys_->rows()) {
         if (category.ID() == categoryID) {
             return toQString(category.Category());
         }

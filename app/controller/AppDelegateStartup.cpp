@@ -1,4 +1,6 @@
 // Start-up: the store, the labels, and the login window in front.
+#include "LockmereMain.h"
+#include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
 #include "toolkit/ButtonColumn.h"
@@ -8,6 +10,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QStandardPaths>
+#include <map>
 #include <tuple>
 #include <utility>
 
@@ -45,12 +48,28 @@ void nameControlsForAssistiveTechnology(const Ui::LoginWindow& login, const Ui::
 } // namespace
 
 void AppDelegate::applicationDidFinishLaunching() {
+    // A category is found by its name in every language the program speaks, so that a start in
+    // another language finds the rows an earlier start stored. Read from the tables once.
+    std::map<std::string, std::vector<std::string>> knownNames;
+    for (const std::string& key : CategoryKeys::keys()) {
+        for (const QString& text :
+             Localizer::textsInEveryTable(QString::fromStdString(key), kTranslationTables)) {
+            knownNames[key].push_back(toText(text));
+        }
+    }
     mySQLLite_ = std::make_unique<MySQLLite>(
         toText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-        [](const std::string& key) {
-            return toText(Localizer::text(QString::fromStdString(key)));
+        [](const std::string& key) { return toText(Localizer::text(QString::fromStdString(key))); },
+        [knownNames](const std::string& key) {
+            const auto found = knownNames.find(key);
+            return found == knownNames.end() ? std::vector<std::string>() : found->second;
         });
     mySQLLite_->createTables();
+    for (const UserSchema& account : mySQLLite_->getUsers(true)) {
+        if (isNamedRoot(account)) {
+            rootAccountID_ = account.ID();
+        }
+    }
 
     initButtons();
     initCreateNewPasswordBox();
@@ -66,6 +85,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     loginWindow_.show();
     loginWindow_.raise();
     loginWindow_.activateWindow();
+    sayFileProblem();
 }
 
 void AppDelegate::initButtons() {

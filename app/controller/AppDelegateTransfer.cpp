@@ -4,21 +4,24 @@
 #include "LockmereMain.h"
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
+#include "toolkit/FileDialogs.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/PrivateFile.h"
 #include "transfer/CsvExport.h"
 #include "transfer/CsvImport.h"
+#include "transfer/FieldLimits.h"
+#include "transfer/ImportFile.h"
 #include "transfer/TextDecoding.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QProgressDialog>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 // No password manager's export comes near this; a larger file is something else.
-constexpr qint64 kLargestImport = 64 * 1024 * 1024;
 constexpr size_t kProgressFrom = 2000; // entries; smaller imports end before a dialog would show
 
 const char* kindKey(ImportKind kind) {
@@ -50,29 +53,46 @@ QString describe(const ImportProblem& problem) {
             .arg(problem.line)
             .arg(problem.fields)
             .arg(problem.expected);
+    case ImportProblem::Kind::TooManyRows:
+        return Localizer::text("ImportTooManyRows").arg(kMostImportRows);
     }
     return QString();
 }
 
-// The file's bytes, or the reason they cannot be had: its texts are read
-// whole, so a file too large for that is refused before it is read.
-std::optional<QString> readImportFile(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
+QString describe(DecodedText::Problem problem) {
+    switch (problem) {
+    case DecodedText::Problem::Empty:
+        return Localizer::text("ImportEmpty");
+    case DecodedText::Problem::NotUtf8:
+        return Localizer::text("ImportNotUtf8");
+    case DecodedText::Problem::BrokenUtf16:
+        return Localizer::text("ImportBrokenUtf16");
+    case DecodedText::Problem::Binary:
+    case DecodedText::Problem::None:
+        break;
+    }
+    return Localizer::text("ImportNotText");
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Why a file's bytes cannot be had, for the user.
+QString describe(const ImportFile& file) {
+    switch (file.problem) {
+    case ImportFile::Problem::None:
+        break;
+    case ImportFile::Problem::Folder:
         return Localizer::text("ImportIsFolder");
+    case ImportFile::Problem::NotAFile:
+        return Localizer::text("ImportNotAFile");
+    case ImportFile::Problem::TooLarge:
+        return Localizer::text("ImportTooLarge").arg(ImportFile::kLargestImport / (1024 * 1024));
+    case ImportFile::Problem::Unreadable:
+        return Localizer::text("ImportUnreadable").arg(systemError(file.error));
     }
-    if (info.size() > kLargestImport) {
-        return Localizer::text("ImportTooLarge").arg(kLargestImport / (1024 * 1024));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Localizer::text("ImportUnreadable").arg(file.errorString());
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return Localizer::text("ImportUnreadable").arg(file.errorString());
-    }
-    return std::nullopt;
+    return QString();
 }
 
 } // namespace
@@ -81,65 +101,67 @@ AppDelegate::FileChooser AppDelegate::dialogFileChooser() {
     return [](QWidget* parent, bool forSaving) {
         const QString filter = Localizer::text("CsvFiles") + QStringLiteral(" (*.csv);;") +
                                Localizer::text("AllFiles") + QStringLiteral(" (*)");
-        // Qt's own dialog: the same on every desktop, and reachable by screen readers.
-        const auto options = QFileDialog::DontUseNativeDialog;
-        return forSaving ? QFileDialog::getSaveFileName(parent, Localizer::text("ExportTitle"),
-                                                        QStringLiteral("Lockmere.csv"), filter,
-                                                        nullptr, options)
-                         : QFileDialog::getOpenFileName(parent, Localizer::text("ImportTitle"),
-                                                        QString(), filter, nullptr, options);
+        // Always the Documents folder: where the last person exported is not the next one's
+        // business.
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return askForFile(parent, Localizer::text(forSaving ? "ExportTitle" : "ImportTitle"),
+                          documents, forSaving ? QStringLiteral("Lockmere.csv") : QString(), filter,
+                          forSaving);
     };
 }
 
 void AppDelegate::importAction() {
-    if (!loginUser_) {
+    if (!sessionStillValid()) {
         return;
     }
     const QString path = fileChooser_(&window_, false);
     if (path.isEmpty()) {
         return;
     }
-    QByteArray bytes;
-    if (const std::optional<QString> unreadable = readImportFile(path, bytes)) {
-        alerts_.showTextAlert(Localizer::text("ImportRefused"), *unreadable);
+    ImportFile file = readImportFile(path);
+    if (file.problem != ImportFile::Problem::None) {
+        alerts_.showTextAlert(Localizer::text("ImportRefused"), describe(file));
         return;
     }
-    const DecodedText text = decodeText(bytes);
-    bytes = QByteArray(); // the text is all that is needed from here on
+    const DecodedText text = decodeText(file.bytes);
+    file.bytes = QByteArray(); // the text is all that is needed from here on
     if (text.problem != DecodedText::Problem::None) {
-        const char* reason = text.problem == DecodedText::Problem::Empty     ? "ImportEmpty"
-                             : text.problem == DecodedText::Problem::NotUtf8 ? "ImportNotUtf8"
-                                                                             : "ImportNotText";
-        alerts_.showTextAlert(Localizer::text("ImportRefused"), Localizer::text(reason));
+        alerts_.showTextAlert(Localizer::text("ImportRefused"), describe(text.problem));
+        return;
+    }
+    // The duplicates are told apart from what is stored now: a list that could not be read
+    // must not pass for an account without entries.
+    std::optional<CategoryKeys> categories = mySQLLite_->readCategoryKeys();
+    Listed<PasswordSchema> existing =
+        categories ? mySQLLite_->readAllPasswords(loginUser_->ID()) : std::nullopt;
+    if (!existing) {
+        showStoreTrouble();
         return;
     }
     ImportContext context;
     context.userID = loginUser_->ID();
-    context.categories = mySQLLite_->getCategories();
-    context.keyTexts = [](size_t keyIndex) {
-        return Localizer::textsInEveryTable(
-            QString::fromStdString(MySQLLite::categoryKeys()[keyIndex]), kTranslationTables);
-    };
-    context.existing = mySQLLite_->getAllPasswords(loginUser_->ID());
+    context.categories = std::move(*categories);
+    context.existing = std::move(*existing);
     context.extraFieldsHeading = Localizer::text("ImportedFields");
     const auto planned = planImport(text.utf8, context);
     if (const auto* problem = std::get_if<ImportProblem>(&planned)) {
         alerts_.showTextAlert(Localizer::text("ImportRefused"), describe(*problem));
         return;
     }
-    runImport(std::get<ImportPlan>(planned), context.categories);
+    categoryKeys_ = std::move(context.categories);
+    runImport(std::get<ImportPlan>(planned));
 }
 
-void AppDelegate::runImport(const ImportPlan& plan, const std::vector<CategorySchema>& categories) {
+void AppDelegate::runImport(const ImportPlan& plan) {
     QStringList summary;
-    for (const CategorySchema& category : categories) {
+    for (const CategorySchema& category : categoryKeys_->rows()) {
         const auto count = std::count_if(
             plan.entries.begin(), plan.entries.end(),
             [&](const PasswordSchema& entry) { return entry.CategoryID() == category.ID(); });
         if (count > 0) {
-            summary << Localizer::text("ImportPerCategory")
-                           .arg(toQString(category.Category()))
-                           .arg(count);
+            summary
+                << Localizer::text("ImportPerCategory").arg(categoryName(category.ID())).arg(count);
         }
     }
     if (plan.duplicates > 0) {
@@ -147,6 +169,12 @@ void AppDelegate::runImport(const ImportPlan& plan, const std::vector<CategorySc
     }
     if (plan.withoutTitleAndPassword > 0) {
         summary << Localizer::text("ImportSkippedEmpty").arg(plan.withoutTitleAndPassword);
+    }
+    if (plan.tooLong > 0) {
+        summary << Localizer::text("ImportSkippedTooLong")
+                       .arg(kLongestField / 1024)
+                       .arg(kLongestMemo / 1024)
+                       .arg(plan.tooLong);
     }
     const QString kind = Localizer::text(kindKey(plan.kind));
     if (plan.entries.empty()) {
@@ -157,13 +185,17 @@ void AppDelegate::runImport(const ImportPlan& plan, const std::vector<CategorySc
     if (alerts_.runTextConfirmation(
             Localizer::text("ImportConfirm").arg(kind).arg(plan.entries.size()), summary.join('\n'),
             "Import", "Cancel") != AlertDefaultReturn ||
-        session != session_) {
+        session != session_ || !sessionStillValid()) {
         return;
     }
+    // Modal from the first moment: nothing the user does may run inside the import's
+    // transaction, where a cancel would undo it after it closed as saved. (The store refuses any
+    // other write meanwhile too.)
     QProgressDialog progress(Localizer::text("Importing"), Localizer::text("Cancel"), 0,
                              static_cast<int>(plan.entries.size()), &window_);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(plan.entries.size() >= kProgressFrom ? 300 : 1000 * 3600);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.show();
     const MySQLLite::BatchResult result =
         mySQLLite_->insertPasswords(plan.entries, [&](size_t added) {
             progress.setValue(static_cast<int>(added));
@@ -172,7 +204,10 @@ void AppDelegate::runImport(const ImportPlan& plan, const std::vector<CategorySc
             return !progress.wasCanceled() && session == session_;
         });
     progress.reset();
-    passwordTableModel_->reloadData();
+    if (session != session_) {
+        return; // logged out meanwhile: the next person sees only the login window
+    }
+    reloadEntryList();
     if (result == MySQLLite::BatchResult::Cancelled) {
         showAlert("ImportCancelled", "NothingImported");
     } else if (result == MySQLLite::BatchResult::Failed) {
@@ -187,14 +222,25 @@ void AppDelegate::exportAction() {
     }
     const int session = session_;
     const QString path = fileChooser_(&window_, true);
-    if (path.isEmpty() || session != session_) {
+    if (path.isEmpty() || session != session_ || !sessionStillValid()) {
         return;
     }
-    categories_ = mySQLLite_->getCategories();
+    // Entries that could not be read are never written as an empty file.
+    categoryKeys_ = mySQLLite_->readCategoryKeys();
+    const Listed<PasswordSchema> entries =
+        categoryKeys_ ? mySQLLite_->readAllPasswords(loginUser_->ID()) : std::nullopt;
+    if (!entries) {
+        showStoreTrouble();
+        return;
+    }
     const QByteArray csv =
-        exportCsv(mySQLLite_->getAllPasswords(loginUser_->ID()),
-                  [this](int32_t categoryID) { return categoryName(categoryID); });
-    if (!writePrivateFile(path, csv)) {
-        showAlert("ExportFailed", "ExportFailedInfo");
+        exportCsv(*entries, [this](int32_t categoryID) { return categoryName(categoryID); });
+    const PrivateFileWrite written = writePrivateFile(path, csv);
+    if (written.outcome == PrivateFileWrite::Outcome::ForeignLink) {
+        showAlert("ExportFailed", "ExportForeignLink");
+    } else if (written.outcome == PrivateFileWrite::Outcome::Failed) {
+        alerts_.showTextAlert(
+            Localizer::text("ExportFailed"),
+            Localizer::text("ExportFailedBecause").arg(systemError(written.error)));
     }
 }

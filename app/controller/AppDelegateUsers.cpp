@@ -5,6 +5,7 @@
 #include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
+#include "transfer/FieldLimits.h"
 
 void AppDelegate::usersAction(QAbstractButton* sender) {
     const Ui::MainWindow& ui = window_.ui;
@@ -19,10 +20,14 @@ void AppDelegate::usersAction(QAbstractButton* sender) {
     setLastBox(ui.userBox);
 }
 
-const std::vector<UserSchema>& AppDelegate::allAccounts() {
-    const bool administrator = isAdministrator(loginUser_);
-    return accountList_.get(administrator, mySQLLite_->dataStamp(),
-                            [&] { return mySQLLite_->getUsers(administrator); });
+const std::vector<UserSchema>* AppDelegate::allAccounts() {
+    const std::optional<DataStamp> now = storeStamp();
+    const std::vector<UserSchema>* accounts =
+        now ? accountList_.get(true, *now, [&] { return mySQLLite_->readUsers(); }) : nullptr;
+    if (accounts == nullptr && now) {
+        storeUnreadable();
+    }
+    return accounts;
 }
 
 void AppDelegate::initCreateNewUserBox() {
@@ -38,6 +43,9 @@ void AppDelegate::initCreateNewUserBox() {
 
 void AppDelegate::addUserRecord() {
     const Ui::MainWindow& ui = window_.ui;
+    if (!sessionStillValid()) {
+        return;
+    }
     if (!isAdministrator(loginUser_)) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
@@ -67,6 +75,20 @@ bool AppDelegate::userVerify() {
         ui.pwd1Field->setFocus();
         return false;
     }
+    for (QLineEdit* field : {ui.user1Field, ui.pwd1Field}) {
+        if (field->text().size() > kLongestField) {
+            alerts_.showTextAlert(Localizer::text("FieldTooLong"),
+                                  Localizer::text("FieldTooLongInfo").arg(kLongestField));
+            field->setFocus();
+            return false;
+        }
+    }
+    if (ui.user1Field->text() == QLatin1String("root") &&
+        !(operation_ == kEdit && mayBeNamedRoot(userSchema_, rootAccountID_))) {
+        showAlert("RootNameAlert", "RootNameAlertInfo");
+        ui.user1Field->setFocus();
+        return false;
+    }
     return true;
 }
 
@@ -88,6 +110,9 @@ bool AppDelegate::maySaveAccount() const {
 }
 
 void AppDelegate::userSaveAction() {
+    if (!sessionStillValid()) {
+        return;
+    }
     if (!maySaveAccount()) {
         showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
         return;
@@ -111,6 +136,12 @@ void AppDelegate::userSaveAction() {
         showAlert("SaveFailAlert", "SaveFailAlertInfo");
         return;
     }
+    // The account renamed itself: the session goes on under the new name, with the rights the
+    // new name gives, and does not take its own change for another copy's.
+    if (operation_ == kEdit && userSchema_.ID() == loginUser_->ID()) {
+        setLoginUser(userSchema_);
+        window_.setWindowTitle(literalWindowTitle(toQString(userSchema_.User())));
+    }
     closeEditor(ui.createUserBox);
     userTableModel_->reloadData();
 }
@@ -122,7 +153,7 @@ void AppDelegate::userCancelAction() {
 void AppDelegate::openAccount() {
     const Ui::MainWindow& ui = window_.ui;
     const std::optional<UserSchema> account = chosenAccount();
-    if (!account) {
+    if (!account || !sessionStillValid()) {
         return;
     }
     if (!mayOpenAccount(loginUser_, *account)) {
@@ -142,7 +173,7 @@ void AppDelegate::openAccount() {
 }
 
 void AppDelegate::removeUserRecord() {
-    if (selectedRow(window_.ui.userTable) < 0) {
+    if (selectedRow(window_.ui.userTable) < 0 || !sessionStillValid()) {
         return;
     }
     if (!isAdministrator(loginUser_)) {
@@ -161,7 +192,7 @@ void AppDelegate::removeUserRecord() {
         showAlert("DelUserAlert", "CannotDelLoginUser");
         return;
     }
-    if (!ownsNoEntries(account->ID()) || !confirmDeletion()) {
+    if (!ownsNoEntries(account->ID()) || !confirmDeletion() || !sessionStillValid()) {
         return;
     }
     switch (mySQLLite_->delUser(account->ID())) {

@@ -2,6 +2,7 @@
 
 #include "DataStamp.h"
 
+#include <optional>
 #include <vector>
 
 // The last list read from the store, kept together with the arguments it was
@@ -12,36 +13,56 @@
 // painting a list costs one stamp check per cell instead of a whole read.
 template <typename Record, typename Arguments> class FreshList {
 public:
-    // `now` must be taken before `read` runs: a write that lands in between
-    // then moves the stamp again, and the next question reads once more.
+    // The list, or nullptr when the store could not read it: a list that
+    // could not be read is never answered as an empty one. `now` must be
+    // taken before `read` runs: a write that lands in between then moves the
+    // stamp again, and the next question reads once more.
     template <typename Read>
-    const std::vector<Record>& get(const Arguments& arguments, const DataStamp& now, Read read) {
-        if (!held_ || !(arguments_ == arguments) || stamp_ != now) {
-            // Let go of the old list first: two lists of 100,000 entries at
-            // once would double the peak memory for nothing.
-            std::vector<Record>().swap(records_);
-            held_ = false;
-            records_ = read();
-            arguments_ = arguments;
-            stamp_ = now;
-            held_ = true;
+    const std::vector<Record>* get(const Arguments& arguments, const DataStamp& now, Read read) {
+        if (current_ && arguments_ == arguments && stamp_ == now) {
+            return &records_;
         }
-        return records_;
+        if (!(arguments_ == arguments)) {
+            // Let go of another list first: two lists of 100,000 entries at
+            // once would double the peak memory for nothing.
+            forget();
+        }
+        current_ = false;
+        std::optional<std::vector<Record>> fresh = read();
+        if (!fresh) {
+            return nullptr; // what was held for these arguments stays, as last read
+        }
+        records_ = std::move(*fresh);
+        arguments_ = arguments;
+        stamp_ = now;
+        current_ = true;
+        hasRecords_ = true;
+        ++reads_;
+        return &records_;
     }
 
     // The list the last answer came from, without asking the store: what the
     // view shows now. Empty before the first question and after forget().
     const std::vector<Record>& held() const { return records_; }
+    // The list last read for these arguments, however old; nullptr when none was.
+    const std::vector<Record>* heldFor(const Arguments& arguments) const {
+        return hasRecords_ && arguments_ == arguments ? &records_ : nullptr;
+    }
+    // How many lists were read so far: it moves whenever the rows may have changed.
+    int reads() const { return reads_; }
 
     // Lets go of the list, so that nothing of it outlives a session.
     void forget() {
         std::vector<Record>().swap(records_);
-        held_ = false;
+        current_ = false;
+        hasRecords_ = false;
     }
 
 private:
     std::vector<Record> records_;
     Arguments arguments_{};
     DataStamp stamp_;
-    bool held_ = false;
+    bool current_ = false;    // read under the stamp it keeps
+    bool hasRecords_ = false; // records_ were read for arguments_
+    int reads_ = 0;
 };

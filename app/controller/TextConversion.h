@@ -16,3 +16,9 @@ inline std::string toText(const QString& text) {
 inline OptionalText toText(const std::optional<QString>& text) {
     return text ? OptionalText(text->toStdString()) : std::nullopt;
 }
+
+// Qt takes "[*]" in a window title for the place of its modified mark and
+// drops it; doubled, it shows as typed, so a name is shown exactly.
+inline QString literalWindowTitle(QString text) {
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}

@@ -71,6 +71,15 @@ PasswordRecipe GeneratorOptions::recipe() const {
     return recipe;
 }
 
+void GeneratorOptions::reset() {
+    passphrase_->setChecked(false);
+    length_->setValue(PasswordRecipe::kDefaultLength);
+    otherCount_ = PasswordRecipe::kDefaultWords;
+    for (QCheckBox* box : classes_) {
+        box->setChecked(true);
+    }
+}
+
 void GeneratorOptions::placeInTabOrder(QWidget* before, QWidget* after) const {
     QWidget* previous = before;
     for (QWidget* next : QList<QWidget*>{length_, passphrase_} +

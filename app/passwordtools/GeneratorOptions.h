@@ -19,6 +19,9 @@ public:
     // says why.
     void prepare(bool wordsAvailable);
     PasswordRecipe recipe() const;
+    // Back to the options a new session starts with: nothing one account chose is left for the
+    // next.
+    void reset();
 
     QSpinBox* lengthBox() const { return length_; }
     QCheckBox* passphraseBox() const { return passphrase_; }

@@ -22,15 +22,23 @@ std::string foldForSearch(const QString& text);
 class EntrySearch {
 public:
     // Reads the account's entries afresh (`read` lists them in the order the
-    // results keep) unless those kept were read for the same account under
-    // the same stamp. `now` must be taken before `read` runs.
-    template <typename Read> void refresh(int32_t userID, const DataStamp& now, Read read) {
-        if (userID_ != userID || stamp_ != now) {
-            forget();
-            index(read());
-            userID_ = userID;
-            stamp_ = now;
+    // results keep, or gives none when the store cannot read them) unless
+    // those kept were read for the same account under the same stamp. `now`
+    // must be taken before `read` runs. False when they could not be read:
+    // nothing is kept then, rather than entries that may be stale.
+    template <typename Read> bool refresh(int32_t userID, const DataStamp& now, Read read) {
+        if (userID_ == userID && stamp_ == now) {
+            return true;
         }
+        forget();
+        auto entries = read();
+        if (!entries) {
+            return false;
+        }
+        index(std::move(*entries));
+        userID_ = userID;
+        stamp_ = now;
+        return true;
     }
 
     // Where the kept entries that contain `text` in a searched field stand in

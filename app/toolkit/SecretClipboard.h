@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QClipboard>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
-class QClipboard;
+class QLineEdit;
 
 // Puts secrets on the clipboard for a short while. The copy is marked as
 // secret for clipboard managers (x-kde-passwordManagerHint: secret) so that
@@ -19,14 +22,19 @@ public:
     explicit SecretClipboard(QClipboard* clipboard, QObject* parent = nullptr);
     ~SecretClipboard() override;
 
-    void copy(const QString& secret);
+    // `mode` Selection is X11's primary selection, which selecting text fills.
+    void copy(const QString& secret, QClipboard::Mode mode = QClipboard::Clipboard);
+    // What the user copies out of `field` (its copy keys, its menu, or merely selecting its text,
+    // which X11 offers every program as the primary selection) becomes a secret copy: marked, and
+    // cleared like the copy commands' copies.
+    void guard(QLineEdit* field);
     // Clears a copy that is still pending (logging out, quitting).
     void clearNow();
 
     // Seconds until the pending copy is cleared; 0 when none is pending.
     int secondsLeft() const { return secondsLeft_; }
-    // Whether the clipboard still holds this program's last copy.
-    bool holdsOurCopy() const;
+    // Whether the clipboard (or the selection) still holds this program's last copy.
+    bool holdsOurCopy(QClipboard::Mode mode = QClipboard::Clipboard) const;
 
     // One second has passed. The ticker calls it every second; tests call it
     // instead of waiting.
@@ -40,9 +48,11 @@ signals:
 
 private:
     void finish();
+    void clipboardChanged(QClipboard::Mode mode);
 
     QClipboard* clipboard_;
     QTimer ticker_;
-    QByteArray token_;
+    QByteArray tokens_[2]; // of the copy on the clipboard and in the selection
+    QList<QPointer<QLineEdit>> guarded_;
     int secondsLeft_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "transfer/CsvImport.h"
 
 #include "transfer/CsvReader.h"
+#include "transfer/FieldLimits.h"
 
 #include <QUrl>
 #include <algorithm>
@@ -10,26 +11,35 @@
 
 namespace {
 
-enum class Role { Group, Title, User, Password, Url, Notes, Extra, Ignored };
+enum class Role { Group, Title, User, Password, Url, Notes };
+constexpr size_t kRoles = 6;
 
 struct KindSignature {
     ImportKind kind;
     const char* name;
     std::vector<std::string> columns; // folded names that must all be there
+    // The column each role is read from in this kind's files, by Role; "" for none.
+    std::array<const char*, kRoles> roles;
 };
 
 const std::vector<KindSignature>& signatures() {
     static const std::vector<KindSignature> kinds = {
         {ImportKind::KeePassXC,
          "KeePassXC",
+         {"group", "title", "username", "password", "url", "notes"},
          {"group", "title", "username", "password", "url", "notes"}},
         {ImportKind::Bitwarden,
          "Bitwarden",
-         {"name", "login_uri", "login_username", "login_password"}},
+         {"name", "login_uri", "login_username", "login_password"},
+         {"folder", "name", "login_username", "login_password", "login_uri", "notes"}},
         {ImportKind::Firefox,
          "Firefox",
-         {"url", "username", "password", "httprealm", "formactionorigin"}},
-        {ImportKind::Chrome, "Chrome", {"name", "url", "username", "password"}},
+         {"url", "username", "password", "httprealm", "formactionorigin"},
+         {"", "", "username", "password", "url", ""}},
+        {ImportKind::Chrome,
+         "Chrome",
+         {"name", "url", "username", "password"},
+         {"", "name", "username", "password", "url", "note"}},
     };
     return kinds;
 }
@@ -44,43 +54,19 @@ std::string foldedName(const std::string& header) {
     return name;
 }
 
-Role roleOf(const std::string& name) {
-    static const std::unordered_map<std::string, Role> roles = {
-        {"group", Role::Group},
-        {"folder", Role::Group},
-        {"title", Role::Title},
-        {"name", Role::Title},
-        {"username", Role::User},
-        {"user", Role::User},
-        {"login", Role::User},
-        {"login_username", Role::User},
-        {"password", Role::Password},
-        {"login_password", Role::Password},
-        {"url", Role::Url},
-        {"website", Role::Url},
-        {"origin", Role::Url},
-        {"login_uri", Role::Url},
-        {"note", Role::Notes},
-        {"notes", Role::Notes},
-        {"comment", Role::Notes},
-        {"icon", Role::Ignored},
-        {"last modified", Role::Ignored},
-        {"created", Role::Ignored},
-        {"guid", Role::Ignored},
-        {"timecreated", Role::Ignored},
-        {"timelastused", Role::Ignored},
-        {"timepasswordchanged", Role::Ignored},
-        {"type", Role::Ignored},
-        {"reprompt", Role::Ignored},
+// Pure bookkeeping of one manager or another, left out of the memo.
+bool isBookkeeping(const std::string& name) {
+    static const std::unordered_set<std::string> names = {
+        "icon",         "last modified",       "created", "guid",     "timecreated",
+        "timelastused", "timepasswordchanged", "type",    "reprompt",
     };
-    const auto found = roles.find(name);
-    return found == roles.end() ? Role::Extra : found->second;
+    return names.count(name) > 0;
 }
 
-// Where each role's column stands; a role's first column wins, and a second
-// column of the same role goes into the memo.
+// Where each role's column stands in a file of one kind; a second column of
+// the same name goes into the memo, as does every column of another kind.
 struct Columns {
-    std::array<int, 6> of{-1, -1, -1, -1, -1, -1};
+    std::array<int, kRoles> of{-1, -1, -1, -1, -1, -1};
     std::vector<int> extra;
     const std::string& text(const std::vector<std::string>& row, Role role) const {
         static const std::string none;
@@ -89,15 +75,17 @@ struct Columns {
     }
 };
 
-Columns mapColumns(const std::vector<std::string>& folded) {
+Columns mapColumns(const std::vector<std::string>& folded, const KindSignature& kind) {
     Columns columns;
     for (size_t i = 0; i < folded.size(); ++i) {
-        const Role role = roleOf(folded[i]);
-        if (role == Role::Ignored) {
+        if (isBookkeeping(folded[i])) {
             continue;
         }
-        if (role != Role::Extra && columns.of[static_cast<size_t>(role)] < 0) {
-            columns.of[static_cast<size_t>(role)] = static_cast<int>(i);
+        const auto named = std::find_if(kind.roles.begin(), kind.roles.end(),
+                                        [&](const char* name) { return folded[i] == name; });
+        const auto role = static_cast<size_t>(named - kind.roles.begin());
+        if (role < kRoles && !folded[i].empty() && columns.of[role] < 0) {
+            columns.of[role] = static_cast<int>(i);
         } else {
             columns.extra.push_back(static_cast<int>(i));
         }
@@ -105,27 +93,24 @@ Columns mapColumns(const std::vector<std::string>& folded) {
     return columns;
 }
 
-// The category of a group or folder path: the one named like its last part,
-// by its stored name or by a seeded category's name in any language; else Other.
+// The category of a group or folder path: the one named like its last part, by
+// any name of a category key in any language (filed under the key's row in the
+// user's language, so that its button lists it) or by a stored category's own
+// name; else Other.
 class CategoryFinder {
 public:
-    explicit CategoryFinder(const ImportContext& context) {
-        for (const CategorySchema& category : context.categories) {
-            ids_.emplace(category.Category().value_or(""), category.ID());
-        }
-        const size_t seeded = std::min<size_t>(10, context.categories.size());
-        for (size_t i = 0; i < seeded && context.keyTexts; ++i) {
-            for (const QString& text : context.keyTexts(i)) {
-                ids_.emplace(text.toStdString(), context.categories[i].ID());
-            }
-        }
-        other_ = seeded == 10 ? context.categories[9].ID()
-                              : (context.categories.empty() ? 0 : context.categories.back().ID());
-    }
+    explicit CategoryFinder(const CategoryKeys& categories) : categories_(categories) {}
     int32_t find(const std::string& group) const {
         const std::string last = foldedSpaces(group.substr(group.rfind('/') + 1));
-        const auto found = ids_.find(last);
-        return found == ids_.end() ? other_ : found->second;
+        if (const std::optional<size_t> key = categories_.keyOfName(last)) {
+            return categories_.rowFor(*key);
+        }
+        for (const CategorySchema& row : categories_.rows()) {
+            if (row.Category() == last) {
+                return row.ID();
+            }
+        }
+        return categories_.rowFor(CategoryKeys::kCount - 1);
     }
 
 private:
@@ -135,8 +120,7 @@ private:
                    ? ""
                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
     }
-    std::unordered_map<std::string, int32_t> ids_;
-    int32_t other_ = 0;
+    const CategoryKeys& categories_;
 };
 
 std::string identity(const PasswordSchema& entry) {
@@ -194,8 +178,8 @@ std::variant<ImportPlan, ImportProblem> planImport(const std::string& utf8,
     if (signature == signatures().end()) {
         return ImportProblem{ImportProblem::Kind::UnknownHeader, 1};
     }
-    const Columns columns = mapColumns(folded);
-    const CategoryFinder categories(context);
+    const Columns columns = mapColumns(folded, *signature);
+    const CategoryFinder categories(context.categories);
     std::unordered_set<std::string> seen(context.existing.size());
     for (const PasswordSchema& entry : context.existing) {
         seen.insert(identity(entry));
@@ -204,10 +188,14 @@ std::variant<ImportPlan, ImportProblem> planImport(const std::string& utf8,
     ImportPlan plan;
     plan.kind = signature->kind;
     // At most one entry per line: reserved once instead of grown by copying.
-    const auto lines = static_cast<size_t>(std::count(utf8.begin(), utf8.end(), '\n'));
+    const size_t lines = std::min(static_cast<size_t>(std::count(utf8.begin(), utf8.end(), '\n')),
+                                  static_cast<size_t>(kMostImportRows));
     plan.entries.reserve(lines);
     seen.reserve(seen.size() + lines);
-    while (reader.next(row)) {
+    for (int rows = 1; reader.next(row); ++rows) {
+        if (rows > kMostImportRows) {
+            return ImportProblem{ImportProblem::Kind::TooManyRows, reader.recordLine()};
+        }
         if (row.size() != headers.size()) {
             return ImportProblem{ImportProblem::Kind::FieldCount, reader.recordLine(),
                                  static_cast<int>(row.size()), static_cast<int>(headers.size())};
@@ -234,13 +222,23 @@ std::variant<ImportPlan, ImportProblem> planImport(const std::string& utf8,
             memo +=
                 (memo.empty() ? "" : "\n\n") + context.extraFieldsHeading.toStdString() + extras;
         }
+        const std::string& user = columns.text(row, Role::User);
         const std::string& password = columns.text(row, Role::Password);
+        const auto longerThan = [](const std::string& text, int limit) {
+            return text.size() > static_cast<size_t>(limit);
+        };
+        if (longerThan(memo, kLongestMemo) || longerThan(title, kLongestField) ||
+            longerThan(user, kLongestField) || longerThan(password, kLongestField) ||
+            longerThan(url, kLongestField)) {
+            ++plan.tooLong;
+            continue;
+        }
         if (title.empty() && password.empty()) {
             ++plan.withoutTitleAndPassword;
             continue;
         }
         entry.setTitle(std::move(title));
-        entry.setUser(columns.text(row, Role::User));
+        entry.setUser(user);
         entry.setPassword(password);
         entry.setHttp(url);
         entry.setMemo(std::move(memo));

@@ -27,8 +27,29 @@ std::optional<QStringDecoder::Encoding> utf16ByItsZeros(const QByteArray& bytes)
     return std::nullopt;
 }
 
+// Whole code units, and every high surrogate followed by a low one and every low one preceded
+// by a high one: Qt's decoder lets a lone surrogate or an odd last byte through.
+bool isWholeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding) {
+    if (bytes.size() % 2 != 0) {
+        return false;
+    }
+    const qsizetype upper = encoding == QStringDecoder::Utf16BE ? 0 : 1;
+    bool lowDue = false;
+    for (qsizetype at = 0; at < bytes.size(); at += 2) {
+        const auto top = static_cast<uchar>(bytes[at + upper]) & 0xFC;
+        if ((top == 0xDC) != lowDue) {
+            return false;
+        }
+        lowDue = top == 0xD8;
+    }
+    return !lowDue;
+}
+
 DecodedText decodedAs(QStringDecoder::Encoding encoding, const QByteArray& bytes,
                       DecodedText::Problem problem) {
+    if (!isWholeUtf16(bytes, encoding)) {
+        return {{}, DecodedText::Problem::BrokenUtf16};
+    }
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     if (decoder.hasError() || text.contains(QChar::Null)) {

@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Ihr UTF-16-Text ist abgeschnitten oder enthält ein halbes Zeichen. Exportieren Sie sie erneut, am besten als UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>Sie ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Sie hat mehr als %1 Zeilen; so viele hat der Export keines Passwortmanagers.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Übersprungen, ein Feld länger, als Lockmere speichert (%1 KB; Notizen %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Es wurde nichts geschrieben; eine schon vorhandene Datei behält ihren Inhalt.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>Der gewählte Name ist eine symbolische Verknüpfung, die einem anderen Benutzer gehört: Durch sie zu schreiben, würde eine Datei seiner Wahl überschreiben. Es wurde nichts geschrieben; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 wird von einem anderen Programm benutzt; die Listen zeigen ihren letzten Stand. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Lockmere.sqlite3 kann nicht gelesen werden, vielleicht ist die Datei beschädigt. Die Listen zeigen ihren letzten Stand.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Die Datei wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Eine andere Kopie von Lockmere (oder ein anderes Programm) schreibt gerade in Lockmere.sqlite3. Nichts wurde geändert; versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere konnte Lockmere.sqlite3 nicht lesen; die Datei ist vielleicht beschädigt oder fehlt. Nichts wurde geändert.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Sie wurden abgemeldet</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Ihr Konto wurde in einer anderen Kopie von Lockmere gelöscht. Für es wurde nichts mehr gespeichert.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>Name oder Administratorrechte Ihres Kontos wurden in einer anderen Kopie von Lockmere geändert. Melden Sie sich erneut an, um mit den jetzigen Rechten weiterzuarbeiten.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Dieser Text ist zu lang</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere speichert hier höchstens %1 Zeichen. Kürzen Sie den Text und speichern Sie erneut.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>Der Name root ist vergeben</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>Das Konto namens root darf die Administratorrechte aller Konten ändern. Nur das Konto, das diesen Namen hatte, darf ihn tragen; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere kann seine Datei nicht benutzen</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere kann seine Datei nur lesen</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: Der Ordner Dokumente fehlt und kann nicht angelegt werden. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: Die Datei kann in diesem Ordner nicht angelegt werden (keine Berechtigung). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer angelegt hat. Lockmere folgt ihr nicht, damit Ihre Passwörter nirgendwohin gelangen, wo dieser Benutzer es will. Es wurde nichts geschrieben; entfernen Sie die Verknüpfung.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 ist eine Verknüpfung auf eine Datei, die es nicht gibt. Es wurde nichts geschrieben; entfernen Sie die Verknüpfung oder stellen Sie die Datei wieder her.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>%1 kann nicht geöffnet werden: Dort steht etwas anderes, oder Sie dürfen es nicht lesen. Nichts wurde geändert.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 ist keine Lockmere-Datenbank (keine SQLite-Datei). Darin wurde nichts geändert; verschieben Sie sie, um mit einer neuen Datei zu beginnen, oder stellen Sie sie aus einer Sicherung wieder her.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 ist beschädigt. Darin wurde nichts geändert; stellen Sie die Datei aus einer Sicherung wieder her.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 wird von einem anderen Programm gesperrt. Nichts wurde geändert; schließen Sie das andere Programm und melden Sie sich dann erneut an.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 kann nicht geschrieben werden (schreibgeschützte Datei oder Ordner). Sie können sich anmelden und alles lesen, aber nichts speichern.</translation>
+    </message>
 </context>
 </TS>

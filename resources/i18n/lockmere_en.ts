@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Options</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>It is not an ordinary file but a device, a pipe or a socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>It has more than %1 rows; no password manager's export has that many.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Nothing was written; a file already there keeps what it held.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>The file is in use by another program</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>You have been logged out</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>This text is too long</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere keeps at most %1 characters here. Shorten it, then save again.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>The name root is reserved</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere cannot use its file</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere can only read its file</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: the Documents folder is missing and cannot be made. Nothing was written.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: the file cannot be made in this folder (no permission). Nothing was written.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 is damaged. Nothing in it was changed; restore it from a backup.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</translation>
+    </message>
 </context>
 </TS>

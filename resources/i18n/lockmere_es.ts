@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Su texto UTF-16 está cortado o contiene medio carácter. Vuelva a exportarlo, mejor en UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>No es un archivo normal sino un dispositivo, una tubería o un socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Tiene más de %1 filas; ninguna exportación de un gestor de contraseñas tiene tantas.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Omitidas, un campo más largo de lo que guarda Lockmere (%1 KB; notas %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. No se escribió nada; un archivo que ya existía conserva su contenido.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>El nombre elegido es un enlace simbólico que pertenece a otro usuario: escribir a través de él sobrescribiría un archivo elegido por esa persona. No se escribió nada; elija otro nombre.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Otro programa está usando Lockmere.sqlite3; las listas muestran lo que tenían. Vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>No se puede leer Lockmere.sqlite3: puede estar dañado. Las listas muestran lo que tenían.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Otro programa está usando el archivo</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Otra copia de Lockmere (u otro programa) está escribiendo en Lockmere.sqlite3. No se ha cambiado nada; vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>No se puede leer el archivo</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere no pudo leer Lockmere.sqlite3; puede estar dañado o haber desaparecido. No se ha cambiado nada.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Se ha cerrado su sesión</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Su cuenta se eliminó en otra copia de Lockmere. No se ha guardado nada más para ella.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>El nombre o los derechos de administrador de su cuenta se cambiaron en otra copia de Lockmere. Vuelva a iniciar sesión para seguir con los derechos que tiene ahora.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Este texto es demasiado largo</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere guarda como máximo %1 caracteres aquí. Acórtelo y vuelva a guardar.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>El nombre root está reservado</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>La cuenta llamada root puede cambiar los derechos de administrador de todas. Solo la cuenta que tenía ese nombre puede tenerlo; elija otro nombre.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere no puede usar su archivo</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere solo puede leer su archivo</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: falta la carpeta Documentos y no se puede crear. No se ha escrito nada.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: no se puede crear el archivo en esta carpeta (sin permiso). No se ha escrito nada.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 es un enlace que creó otro usuario. Lockmere no lo sigue, para que sus contraseñas no vayan adonde ese usuario eligió. No se ha escrito nada; elimine el enlace.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 es un enlace a un archivo que no existe. No se ha escrito nada; elimine el enlace o restaure su archivo.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>No se puede abrir %1: hay otra cosa en su lugar o no tiene permiso para leerlo. No se ha cambiado nada.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 no es una base de datos de Lockmere (no es un archivo SQLite). No se ha cambiado nada en él; muévalo para empezar con un archivo nuevo o restáurelo de una copia.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 está dañado. No se ha cambiado nada en él; restáurelo de una copia.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 está bloqueado por otro programa. No se ha cambiado nada; cierre el otro programa y vuelva a iniciar sesión.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 no se puede escribir (archivo o carpeta de solo lectura). Puede iniciar sesión y leerlo todo, pero no se puede guardar nada.</translation>
+    </message>
 </context>
 </TS>

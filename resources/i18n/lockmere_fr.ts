@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Options</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Son texte UTF-16 est tronqué ou contient un demi-caractère. Exportez-le de nouveau, de préférence en UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>Ce n'est pas un fichier ordinaire mais un périphérique, un tube ou un socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Il compte plus de %1 lignes ; aucun export de gestionnaire de mots de passe n'en a autant.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Ignorées, un champ plus long que ce que Lockmere conserve (%1 Ko ; notes %2 Ko) : %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Rien n'a été écrit ; un fichier déjà présent garde son contenu.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>Le nom choisi est un lien symbolique qui appartient à un autre utilisateur : écrire à travers lui écraserait un fichier de son choix. Rien n'a été écrit ; choisissez un autre nom.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 est utilisé par un autre programme ; les listes montrent ce qu'elles contenaient. Réessayez dans un instant.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Lockmere.sqlite3 ne peut pas être lu : il est peut-être endommagé. Les listes montrent ce qu'elles contenaient.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Le fichier est utilisé par un autre programme</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Une autre copie de Lockmere (ou un autre programme) écrit dans Lockmere.sqlite3. Rien n'a été modifié ; réessayez dans un instant.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Le fichier ne peut pas être lu</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere n'a pas pu lire Lockmere.sqlite3 ; il est peut-être endommagé ou absent. Rien n'a été modifié.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Vous avez été déconnecté</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Votre compte a été supprimé dans une autre copie de Lockmere. Plus rien n'a été enregistré pour lui.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>Le nom ou les droits d'administrateur de votre compte ont été modifiés dans une autre copie de Lockmere. Reconnectez-vous pour continuer avec les droits actuels.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Ce texte est trop long</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere garde au plus %1 caractères ici. Raccourcissez-le, puis enregistrez à nouveau.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>Le nom root est réservé</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>Le compte nommé root peut changer les droits d'administrateur de tous. Seul le compte qui portait ce nom peut le porter ; choisissez-en un autre.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere ne peut pas utiliser son fichier</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere ne peut que lire son fichier</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1 : le dossier Documents est absent et ne peut pas être créé. Rien n'a été écrit.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1 : le fichier ne peut pas être créé dans ce dossier (pas d'autorisation). Rien n'a été écrit.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 est un lien créé par un autre utilisateur. Lockmere ne le suit pas, pour que vos mots de passe n'aillent pas là où cet utilisateur l'a choisi. Rien n'a été écrit ; supprimez le lien.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 est un lien vers un fichier qui n'existe pas. Rien n'a été écrit ; supprimez le lien ou restaurez son fichier.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>%1 ne peut pas être ouvert : autre chose se trouve là, ou vous n'avez pas le droit de le lire. Rien n'a été modifié.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 n'est pas une base de données Lockmere (pas un fichier SQLite). Rien n'y a été modifié ; déplacez-le pour repartir d'un nouveau fichier, ou restaurez-le depuis une sauvegarde.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 est endommagé. Rien n'y a été modifié ; restaurez-le depuis une sauvegarde.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 est verrouillé par un autre programme. Rien n'a été modifié ; fermez l'autre programme, puis reconnectez-vous.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 ne peut pas être modifié (fichier ou dossier en lecture seule). Vous pouvez vous connecter et tout lire, mais rien ne peut être enregistré.</translation>
+    </message>
 </context>
 </TS>

@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Il suo testo UTF-16 è troncato o contiene mezzo carattere. Esportalo di nuovo, meglio in UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>Non è un file normale ma un dispositivo, una pipe o un socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Ha più di %1 righe; nessuna esportazione di un gestore di password ne ha così tante.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Saltate, un campo più lungo di quanto Lockmere conservi (%1 KB; note %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Non è stato scritto nulla; un file già presente conserva il suo contenuto.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>Il nome scelto è un collegamento simbolico che appartiene a un altro utente: scrivere attraverso di esso sovrascriverebbe un file scelto da lui. Non è stato scritto nulla; scegli un altro nome.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 è in uso da un altro programma; gli elenchi mostrano ciò che contenevano. Riprova tra un momento.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Impossibile leggere Lockmere.sqlite3: potrebbe essere danneggiato. Gli elenchi mostrano ciò che contenevano.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Il file è in uso da un altro programma</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Un'altra copia di Lockmere (o un altro programma) sta scrivendo in Lockmere.sqlite3. Non è stato cambiato nulla; riprova tra un momento.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Impossibile leggere il file</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere non è riuscito a leggere Lockmere.sqlite3; potrebbe essere danneggiato o mancante. Non è stato cambiato nulla.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Sei stato disconnesso</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Il tuo account è stato eliminato in un'altra copia di Lockmere. Non è stato salvato altro per esso.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>Il nome o i diritti di amministratore del tuo account sono stati cambiati in un'altra copia di Lockmere. Accedi di nuovo per continuare con i diritti attuali.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Questo testo è troppo lungo</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere conserva qui al massimo %1 caratteri. Accorcialo, poi salva di nuovo.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>Il nome root è riservato</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>L'account chiamato root può cambiare i diritti di amministratore di tutti. Solo l'account che aveva quel nome può averlo; scegline un altro.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere non può usare il suo file</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere può solo leggere il suo file</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: la cartella Documenti manca e non può essere creata. Non è stato scritto nulla.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: il file non può essere creato in questa cartella (nessun permesso). Non è stato scritto nulla.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 è un collegamento creato da un altro utente. Lockmere non lo segue, perché le tue password non finiscano dove quell'utente ha scelto. Non è stato scritto nulla; rimuovi il collegamento.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 è un collegamento a un file che non esiste. Non è stato scritto nulla; rimuovi il collegamento o ripristina il file.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>Impossibile aprire %1: al suo posto c'è altro, oppure non hai il permesso di leggerlo. Non è stato cambiato nulla.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 non è un database di Lockmere (non è un file SQLite). Non è stato cambiato nulla; spostalo per ripartire con un nuovo file, o ripristinalo da un backup.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 è danneggiato. Non è stato cambiato nulla; ripristinalo da un backup.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 è bloccato da un altro programma. Non è stato cambiato nulla; chiudi l'altro programma, poi accedi di nuovo.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 non può essere scritto (file o cartella di sola lettura). Puoi accedere e leggere tutto, ma non salvare nulla.</translation>
+    </message>
 </context>
 </TS>

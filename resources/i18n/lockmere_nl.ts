@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Opties</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>De UTF-16-tekst is afgekapt of bevat een half teken. Exporteer het opnieuw, het liefst als UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>Het is geen gewoon bestand maar een apparaat, een pipe of een socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Het heeft meer dan %1 rijen; geen export van een wachtwoordbeheerder heeft er zoveel.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Overgeslagen, een veld langer dan Lockmere bewaart (%1 KB; notities %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Er is niets geschreven; een bestand dat er al was, behoudt zijn inhoud.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>De gekozen naam is een symbolische koppeling van een andere gebruiker: erdoorheen schrijven zou een bestand naar diens keuze overschrijven. Er is niets geschreven; kies een andere naam.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 is in gebruik door een ander programma; de lijsten tonen wat ze hadden. Probeer het zo opnieuw.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Lockmere.sqlite3 kan niet worden gelezen: het is misschien beschadigd. De lijsten tonen wat ze hadden.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Het bestand is in gebruik door een ander programma</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Een andere kopie van Lockmere (of een ander programma) schrijft naar Lockmere.sqlite3. Er is niets gewijzigd; probeer het zo opnieuw.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Het bestand kan niet worden gelezen</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere kon Lockmere.sqlite3 niet lezen; het is misschien beschadigd of verdwenen. Er is niets gewijzigd.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>U bent afgemeld</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Uw account is in een andere kopie van Lockmere verwijderd. Er is niets meer voor opgeslagen.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>De naam of de beheerdersrechten van uw account zijn in een andere kopie van Lockmere gewijzigd. Meld u opnieuw aan om verder te gaan met de huidige rechten.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Deze tekst is te lang</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere bewaart hier ten hoogste %1 tekens. Maak de tekst korter en sla opnieuw op.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>De naam root is gereserveerd</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>Het account met de naam root mag ieders beheerdersrechten wijzigen. Alleen het account dat die naam had mag hem dragen; kies een andere naam.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere kan zijn bestand niet gebruiken</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere kan zijn bestand alleen lezen</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: de map Documenten ontbreekt en kan niet worden gemaakt. Er is niets geschreven.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: het bestand kan in deze map niet worden gemaakt (geen toestemming). Er is niets geschreven.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 is een koppeling die een andere gebruiker heeft gemaakt. Lockmere volgt die niet, zodat uw wachtwoorden niet terechtkomen waar die gebruiker wil. Er is niets geschreven; verwijder de koppeling.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 is een koppeling naar een bestand dat niet bestaat. Er is niets geschreven; verwijder de koppeling of zet het bestand terug.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>%1 kan niet worden geopend: er staat iets anders, of u mag het niet lezen. Er is niets gewijzigd.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 is geen Lockmere-database (geen SQLite-bestand). Er is niets in gewijzigd; verplaats het om met een nieuw bestand te beginnen, of zet het terug uit een back-up.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 is beschadigd. Er is niets in gewijzigd; zet het terug uit een back-up.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 is vergrendeld door een ander programma. Er is niets gewijzigd; sluit het andere programma en meld u opnieuw aan.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 kan niet worden geschreven (alleen-lezen bestand of map). U kunt zich aanmelden en alles lezen, maar niets opslaan.</translation>
+    </message>
 </context>
 </TS>

@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Opcje</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>Jego tekst UTF-16 jest ucięty lub zawiera połowę znaku. Wyeksportuj go ponownie, najlepiej jako UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>To nie jest zwykły plik, lecz urządzenie, potok lub gniazdo.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Ma więcej niż %1 wierszy; żaden eksport menedżera haseł nie ma ich tak wiele.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Pominięte, pole dłuższe, niż Lockmere przechowuje (%1 KB; notatki %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Nic nie zapisano; plik, który już istniał, zachowuje swoją zawartość.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>Wybrana nazwa to dowiązanie symboliczne należące do innego użytkownika: zapis przez nie nadpisałby plik przez niego wybrany. Nic nie zapisano; wybierz inną nazwę.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>Lockmere.sqlite3 jest używany przez inny program; listy pokazują poprzednią zawartość. Spróbuj ponownie za chwilę.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Nie można odczytać Lockmere.sqlite3: plik może być uszkodzony. Listy pokazują poprzednią zawartość.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>Plik jest używany przez inny program</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Inna kopia Lockmere (lub inny program) zapisuje właśnie Lockmere.sqlite3. Nic nie zostało zmienione; spróbuj ponownie za chwilę.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Nie można odczytać pliku</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>Lockmere nie mógł odczytać Lockmere.sqlite3; plik może być uszkodzony lub go nie ma. Nic nie zostało zmienione.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Nastąpiło wylogowanie</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Twoje konto zostało usunięte w innej kopii Lockmere. Nic więcej nie zostało dla niego zapisane.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>Nazwa lub uprawnienia administratora Twojego konta zostały zmienione w innej kopii Lockmere. Zaloguj się ponownie, aby kontynuować z obecnymi uprawnieniami.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Ten tekst jest za długi</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>Lockmere przechowuje tu najwyżej %1 znaków. Skróć tekst i zapisz ponownie.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>Nazwa root jest zastrzeżona</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>Konto o nazwie root może zmieniać uprawnienia administratora wszystkich kont. Tylko konto, które miało tę nazwę, może ją nosić; wybierz inną nazwę.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>Lockmere nie może użyć swojego pliku</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>Lockmere może tylko odczytać swój plik</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: brak folderu Dokumenty i nie można go utworzyć. Nic nie zostało zapisane.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: nie można utworzyć pliku w tym folderze (brak uprawnień). Nic nie zostało zapisane.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 to dowiązanie utworzone przez innego użytkownika. Lockmere za nim nie podąża, aby Twoje hasła nie trafiły tam, gdzie wybrał ten użytkownik. Nic nie zostało zapisane; usuń dowiązanie.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 to dowiązanie do pliku, który nie istnieje. Nic nie zostało zapisane; usuń dowiązanie lub przywróć plik.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>Nie można otworzyć %1: jest tam coś innego albo nie masz prawa do odczytu. Nic nie zostało zmienione.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 nie jest bazą danych Lockmere (nie jest plikiem SQLite). Nic w nim nie zmieniono; przenieś go, aby zacząć od nowego pliku, lub przywróć go z kopii zapasowej.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 jest uszkodzony. Nic w nim nie zmieniono; przywróć go z kopii zapasowej.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 jest zablokowany przez inny program. Nic nie zostało zmienione; zamknij ten program i zaloguj się ponownie.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>Nie można zapisać %1 (plik lub folder tylko do odczytu). Możesz się zalogować i wszystko odczytać, ale nic nie zostanie zapisane.</translation>
+    </message>
 </context>
 </TS>

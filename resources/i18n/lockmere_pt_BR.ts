@@ -567,5 +567,125 @@
         <source>Options</source>
         <translation>Opções</translation>
     </message>
+    <message id="ImportBrokenUtf16">
+        <source>Its UTF-16 text is cut short or holds half of a character. Export it again, best as UTF-8.</source>
+        <translation>O texto UTF-16 dele está cortado ou contém meio caractere. Exporte-o de novo, de preferência como UTF-8.</translation>
+    </message>
+    <message id="ImportNotAFile">
+        <source>It is not an ordinary file but a device, a pipe or a socket.</source>
+        <translation>Não é um arquivo comum, mas um dispositivo, um pipe ou um socket.</translation>
+    </message>
+    <message id="ImportTooManyRows">
+        <source>It has more than %1 rows; no password manager's export has that many.</source>
+        <translation>Ele tem mais de %1 linhas; nenhuma exportação de gerenciador de senhas tem tantas.</translation>
+    </message>
+    <message id="ImportSkippedTooLong">
+        <source>Skipped, a field longer than Lockmere keeps (%1 KB; notes %2 KB): %3</source>
+        <translation>Ignoradas, um campo mais longo do que o Lockmere guarda (%1 KB; notas %2 KB): %3</translation>
+    </message>
+    <message id="ExportFailedBecause">
+        <source>%1. Nothing was written; a file already there keeps what it held.</source>
+        <translation>%1. Nada foi gravado; um arquivo que já existia mantém o seu conteúdo.</translation>
+    </message>
+    <message id="ExportForeignLink">
+        <source>The name you chose is a symbolic link that belongs to another user: writing through it would overwrite a file of their choosing. Nothing was written; choose another name.</source>
+        <translation>O nome escolhido é um link simbólico que pertence a outro usuário: gravar por ele substituiria um arquivo escolhido por essa pessoa. Nada foi gravado; escolha outro nome.</translation>
+    </message>
+    <message id="FileBusyStatus">
+        <source>Lockmere.sqlite3 is in use by another program; the lists show what they held. Try again in a moment.</source>
+        <translation>O Lockmere.sqlite3 está em uso por outro programa; as listas mostram o que tinham. Tente de novo em instantes.</translation>
+    </message>
+    <message id="FileUnreadableStatus">
+        <source>Lockmere.sqlite3 cannot be read: it may be damaged. The lists show what they held.</source>
+        <translation>Não é possível ler o Lockmere.sqlite3: ele pode estar danificado. As listas mostram o que tinham.</translation>
+    </message>
+    <message id="FileBusyAlert">
+        <source>The file is in use by another program</source>
+        <translation>O arquivo está em uso por outro programa</translation>
+    </message>
+    <message id="FileBusyAlertInfo">
+        <source>Another copy of Lockmere (or another program) is writing to Lockmere.sqlite3. Nothing was changed; try again in a moment.</source>
+        <translation>Outra cópia do Lockmere (ou outro programa) está gravando no Lockmere.sqlite3. Nada foi alterado; tente de novo em instantes.</translation>
+    </message>
+    <message id="FileUnreadableAlert">
+        <source>The file cannot be read</source>
+        <translation>Não é possível ler o arquivo</translation>
+    </message>
+    <message id="FileUnreadableAlertInfo">
+        <source>Lockmere could not read Lockmere.sqlite3; it may be damaged or gone. Nothing was changed.</source>
+        <translation>O Lockmere não conseguiu ler o Lockmere.sqlite3; ele pode estar danificado ou ter sumido. Nada foi alterado.</translation>
+    </message>
+    <message id="SessionEndedAlert">
+        <source>You have been logged out</source>
+        <translation>Você foi desconectado</translation>
+    </message>
+    <message id="AccountGoneInfo">
+        <source>Your account was deleted in another copy of Lockmere. Nothing more was saved for it.</source>
+        <translation>Sua conta foi excluída em outra cópia do Lockmere. Nada mais foi salvo para ela.</translation>
+    </message>
+    <message id="AccountChangedInfo">
+        <source>Your account's name or administrator rights were changed in another copy of Lockmere. Log in again to go on with the rights it has now.</source>
+        <translation>O nome ou os direitos de administrador da sua conta foram alterados em outra cópia do Lockmere. Entre de novo para continuar com os direitos atuais.</translation>
+    </message>
+    <message id="FieldTooLong">
+        <source>This text is too long</source>
+        <translation>Este texto é longo demais</translation>
+    </message>
+    <message id="FieldTooLongInfo">
+        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
+        <translation>O Lockmere guarda no máximo %1 caracteres aqui. Encurte o texto e salve de novo.</translation>
+    </message>
+    <message id="RootNameAlert">
+        <source>The name root is reserved</source>
+        <translation>O nome root é reservado</translation>
+    </message>
+    <message id="RootNameAlertInfo">
+        <source>The account named root may change every administrator's flag. Only the account that had that name may have it; choose another name.</source>
+        <translation>A conta chamada root pode mudar os direitos de administrador de todas. Só a conta que tinha esse nome pode tê-lo; escolha outro nome.</translation>
+    </message>
+    <message id="FileProblemAlert">
+        <source>Lockmere cannot use its file</source>
+        <translation>O Lockmere não pode usar seu arquivo</translation>
+    </message>
+    <message id="FileReadOnlyAlert">
+        <source>Lockmere can only read its file</source>
+        <translation>O Lockmere só pode ler seu arquivo</translation>
+    </message>
+    <message id="FileNoFolder">
+        <source>%1: the Documents folder is missing and cannot be made. Nothing was written.</source>
+        <translation>%1: a pasta Documentos não existe e não pode ser criada. Nada foi gravado.</translation>
+    </message>
+    <message id="FileCannotCreate">
+        <source>%1: the file cannot be made in this folder (no permission). Nothing was written.</source>
+        <translation>%1: o arquivo não pode ser criado nesta pasta (sem permissão). Nada foi gravado.</translation>
+    </message>
+    <message id="FileForeignLink">
+        <source>%1 is a link that another user made. Lockmere does not follow it, so that your passwords go nowhere that user chose. Nothing was written; remove the link.</source>
+        <translation>%1 é um link criado por outro usuário. O Lockmere não o segue, para que suas senhas não vão para onde esse usuário escolheu. Nada foi gravado; remova o link.</translation>
+    </message>
+    <message id="FileDanglingLink">
+        <source>%1 is a link to a file that does not exist. Nothing was written; remove the link or restore its file.</source>
+        <translation>%1 é um link para um arquivo que não existe. Nada foi gravado; remova o link ou restaure o arquivo.</translation>
+    </message>
+    <message id="FileCannotOpen">
+        <source>%1 cannot be opened: something else stands there, or you may not read it. Nothing was changed.</source>
+        <translation>Não é possível abrir %1: há outra coisa no lugar ou você não pode lê-lo. Nada foi alterado.</translation>
+    </message>
+    <message id="FileNotADatabase">
+        <source>%1 is not a Lockmere database (not an SQLite file). Nothing in it was changed; move it away to start with a new file, or restore it from a backup.</source>
+        <translation>%1 não é um banco de dados do Lockmere (não é um arquivo SQLite). Nada nele foi alterado; mova-o para começar com um arquivo novo ou restaure-o de um backup.</translation>
+    </message>
+    <message id="FileDamaged">
+        <source>%1 is damaged. Nothing in it was changed; restore it from a backup.</source>
+        <translation>%1 está danificado. Nada nele foi alterado; restaure-o de um backup.</translation>
+    </message>
+    <message id="FileBusyAtStart">
+        <source>%1 is in use by another program that holds it locked. Nothing was changed; close the other program, then log in again.</source>
+        <translation>%1 está bloqueado por outro programa. Nada foi alterado; feche o outro programa e entre de novo.</translation>
+    </message>
+    <message id="FileReadOnly">
+        <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
+        <translation>%1 não pode ser gravado (arquivo ou pasta somente leitura). Você pode entrar e ler tudo, mas nada pode ser salvo.</translation>
+    </message>
 </context>
 </TS>

@@ -72,6 +72,29 @@ TEST_F(AccountsTest, AnAccountShowsItsPasswordAndOpensOnlyUnderTheRights) {
     EXPECT_EQ(column(list(), 0)[1], "ann");
 }
 
+TEST_F(AccountsTest, OnlyTheAccountThatHadTheNameRootMayBearIt) {
+    const auto saveName = [&](int row, const QString& name) { // row -1: a new account
+        row < 0 ? ui().userAddButton->click() : openRow(list(), row);
+        ui().user1Field->setText(name);
+        ui().pwd1Field->setText("p");
+        ui().userSaveButton->click();
+    };
+    openUsersAs("root");
+    saveName(0, "admin");
+    openUsersAs("anna"); // no account is named root now: anna would gain root's rights
+    saveName(1, "root");
+    logIn("admin", "p");
+    ui().usersButton->click();
+    saveName(-1, "root");
+    EXPECT_EQ(alerts(),
+              (Keys{"RootNameAlert/RootNameAlertInfo", "RootNameAlert/RootNameAlertInfo"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_USER WHERE User='root'"), Rows{{"0"}});
+    ui().userCancelButton->click();
+    saveName(0, "root"); // the one that had it takes it back
+    EXPECT_EQ(sql("SELECT ID FROM LM_USER WHERE User='root'"), Rows{{"1"}});
+    EXPECT_EQ(alerts(), Keys{});
+}
+
 TEST_F(AccountsTest, DeletingAnAccountRefusesInOrderAsksFirstAndSaysEveryFailure) {
     const std::string confirm = "DelConfirm/DelInfo?OK|Cancel", owns = "DelUserAlert/UserHasData";
     addEntry(anna_, 1, "mail");

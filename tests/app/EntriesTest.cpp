@@ -72,6 +72,26 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
     EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"1"}});
 
+    // Written by another program: saved unchanged it keeps every byte; without a password it
+    // may stay so; a text longer than Lockmere keeps is refused.
+    exec("INSERT INTO LM_PASSWORD VALUES(50,1,1,'note','','','',"
+         "'a' || char(13,10) || 'b' || char(13) || 'c' || char(160))");
+    const Rows stored = sql("SELECT * FROM LM_PASSWORD WHERE ID=50");
+    ui().emailButton->click();
+    openRow(list(), 0);
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT * FROM LM_PASSWORD WHERE ID=50"), stored);
+    openRow(list(), 0);
+    ui().titleField->setText("note 2");
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT Title, Password FROM LM_PASSWORD WHERE ID=50"), (Rows{{"note 2", ""}}));
+    openRow(list(), 0);
+    ui().userField->setText(QString(4097, 'u'));
+    ui().saveButton->click();
+    EXPECT_EQ(alerts(), Keys{"This text is too long/Lockmere keeps at most 4096 characters here. "
+                             "Shorten it, then save again."});
+    ui().cancelButton->click();
+
     // With no category chosen the editor asks for one.
     logIn("root", "tiwe");
     ui().addButton->click();

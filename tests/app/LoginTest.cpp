@@ -40,16 +40,60 @@ TEST_F(AppFixture, ALoginIsRefusedWithAShakeUnlessNameAndPasswordMatch) {
     ui().logoutButton->click();
     EXPECT_TRUE(loginWindow_->isVisible());
     EXPECT_EQ(loginUi().passwordTextField->text(), "");
+
+    // A file that is no database is said at start, where it is and why, and again at a login
+    // instead of a shake; not a byte of it changes.
+    const QString file = home_.filePath("Documents/Lockmere.sqlite3");
+    const QByteArray garbage(3000, '\x07');
+    QFile::remove(file);
+    QFile spoilt(file);
+    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly) && spoilt.write(garbage) == garbage.size());
+    spoilt.close();
+    start();
+    const std::string said =
+        "Lockmere cannot use its file/" + file.toStdString() + " is not a Lockmere database";
+    logIn("root", "tiwe");
+    const Keys shown = alerts();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].rfind(said, 0), 0u) << shown[0];
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_FALSE(shaking());
+    ASSERT_TRUE(spoilt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(spoilt.readAll(), garbage);
 }
 
-TEST_F(AppFixture, EveryLabelIsInTheUsersLanguageOrShowsItsKey) {
+TEST_F(AppFixture, EveryStartSpeaksTheUsersLanguageAndFindsTheSameTenCategories) {
     EXPECT_EQ(labels(ui()), (QStringList{"Online Banking", "Log Out", "Web Address"}));
+    // An earlier version, started in German, added a second row for Website.
+    exec("INSERT INTO LM_CATEGORY VALUES(11,'Webseite')");
+    addEntry(1, 1, "mail");
+    addEntry(1, 2, "site");
+    addEntry(1, 11, "Seite");
     Localizer::install(QLocale(QLocale::German, QLocale::Germany), kTranslationTables);
     start();
     EXPECT_EQ(labels(ui()), (QStringList{"Online-Banking", "Abmelden", "Webadresse"}));
+    logIn("root", "tiwe");
+    ui().emailButton->click();
+    EXPECT_EQ(column(ui().passwordTableView, 0), Texts{"mail"});
+    ui().websiteButton->click();
+    EXPECT_EQ(column(ui().passwordTableView, 0), (Texts{"Seite", "site"}));
+    openRow(ui().passwordTableView, 1); // saved unchanged, it stays under the row it was filed in
+    EXPECT_EQ(ui().categoryPopupButton->count(), 10);
+    EXPECT_EQ(ui().categoryPopupButton->currentText(), "Webseite");
+    ui().saveButton->click();
+    ui().addButton->click(); // a new one is filed under the row in the user's language
+    fillEntryEditor("neu", "", "p");
+    ui().saveButton->click();
+    EXPECT_EQ(sql("SELECT CategoryID FROM LM_PASSWORD WHERE Title IN ('site','neu') ORDER BY ID"),
+              (Rows{{"2"}, {"11"}}));
+    for (const QLocale& language : {QLocale(QLocale::Polish), QLocale(QLocale::English)}) {
+        Localizer::install(language, kTranslationTables);
+        start();
+    }
     Localizer::uninstall();
     start();
     EXPECT_EQ(labels(ui()), (QStringList{"eBank", "Exit", "Http"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_CATEGORY"), Rows{{"11"}});
 }
 
 TEST_F(AppFixture, RootsPublishedPasswordIsSaidAtOnceAndItsAccountOpensToChangeIt) {

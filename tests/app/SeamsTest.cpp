@@ -3,10 +3,17 @@
 // deletion or a save that raced another copy.
 #include "support/AppFixture.h"
 #include "support/Records.h"
+#include "toolkit/WindowShaker.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPropertyAnimation>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -40,6 +47,15 @@ protected:
             "SELECT * FROM LM_USER UNION ALL SELECT ID,Title,Password,UserID FROM LM_PASSWORD");
     }
     QTableView* list() { return ui().passwordTableView; }
+    // Opens the program's own file dialog, lets `look` at it, and cancels it.
+    void chooseFile(const std::function<void(QFileDialog*)>& look) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            look(dialog);
+            dialog->reject();
+        });
+        AppDelegate::dialogFileChooser()(window_.get(), false);
+    }
 };
 
 TEST_F(SeamsTest, TheNextAccountFindsNothingOfTheLastAndCannotSaveIt) {
@@ -75,6 +91,88 @@ TEST_F(SeamsTest, TheNextAccountFindsNothingOfTheLastAndCannotSaveIt) {
         ui().userSaveButton->click();
         EXPECT_EQ(everything(), before);
     }
+}
+
+TEST_F(SeamsTest, NothingOneSessionTypedChoseOrCopiedIsLeftForTheNext) {
+    const std::tuple<const char*, std::function<void()>, std::function<bool()>> leaks[] = {
+        {"search undo", [&] { QTest::keyClicks(ui().searchField, "bravo"); },
+         [&] {
+             press(ui().searchField, Qt::Key_Z, Qt::ControlModifier);
+             return ui().searchField->text().isEmpty();
+         }},
+        {"status line",
+         [&] {
+             list()->selectRow(0);
+             press(list(), Qt::Key_B, Qt::ControlModifier);
+         },
+         [&] { return window_->statusBar()->currentMessage().isEmpty(); }},
+        {"generator options",
+         [&] {
+             ui().addButton->click();
+             ui().generatorOptionsButton->click();
+             ui().pwdGeneratorOptions->passphraseBox()->click();
+         },
+         [&] {
+             return !ui().pwdGeneratorOptions->recipe().passphrase &&
+                    !ui().generatorOptionsButton->isChecked();
+         }},
+        {"the file dialog's folder",
+         [&] { chooseFile([](QFileDialog* dialog) { dialog->setDirectory(QDir::rootPath()); }); },
+         [&] {
+             QString folder;
+             chooseFile([&](QFileDialog* dialog) { folder = dialog->directory().path(); });
+             const QSettings qtsOwn(QSettings::UserScope, QStringLiteral("QtProject"));
+             return folder == home_.filePath("Documents") && qtsOwn.allKeys().isEmpty();
+         }},
+        {"a password copied out of the editor",
+         [&] {
+             openRow(list(), 0);
+             ui().pwdField->selectAll();
+             press(ui().pwdField, Qt::Key_C, Qt::ControlModifier);
+             EXPECT_TRUE(app().secretClipboard().holdsOurCopy()); // marked, and counting down
+         },
+         [&] { return QGuiApplication::clipboard()->text().isEmpty(); }},
+    };
+    for (const auto& [name, act, leftNothing] : leaks) {
+        logIn("root", "tiwe");
+        ui().emailButton->click();
+        act();
+        logIn("anna", "a");
+        EXPECT_TRUE(leftNothing()) << name;
+    }
+    EXPECT_EQ(alerts(), Keys{});
+}
+
+TEST_F(SeamsTest, AnAccountThatAnotherCopyDeletesOrDemotesLosesItsSessionAtItsNextStep) {
+    logIn("carl", "c");
+    ui().usersButton->click();
+    EXPECT_EQ(column(ui().userTable, 1)[1], "a");
+    exec("UPDATE LM_USER SET IsRoot=0 WHERE User='carl'");
+    EXPECT_EQ(column(ui().userTable, 1)[1], "******"); // at once
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(app().loginUser());
+    EXPECT_EQ(alerts(), Keys{"SessionEndedAlert/AccountChangedInfo"});
+
+    logIn("anna", "a");
+    ui().emailButton->click();
+    ui().addButton->click();
+    fillEntryEditor("orphan", "", "p");
+    exec("DELETE FROM LM_USER WHERE User='anna'");
+    ui().saveButton->click();
+    EXPECT_EQ(alerts(), Keys{"SessionEndedAlert/AccountGoneInfo"});
+    EXPECT_TRUE(loginWindow_->isVisible());
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD WHERE Title='orphan'"), Rows{{"0"}});
+
+    // Its own change is no other copy's: an account that renames itself goes on under the name.
+    logIn("root", "tiwe");
+    ui().usersButton->click();
+    openRow(ui().userTable, 0);
+    ui().user1Field->setText("boss");
+    ui().userSaveButton->click();
+    ui().emailButton->click();
+    EXPECT_EQ(app().loginUser()->User(), "boss");
+    EXPECT_EQ(window_->windowTitle(), "boss");
+    EXPECT_EQ(alerts(), Keys{});
 }
 
 TEST_F(SeamsTest, EverySaveChecksTheRightsOfTheAccountLoggedInNow) {
@@ -118,14 +216,18 @@ TEST_F(SeamsTest, EverySaveChecksTheRightsOfTheAccountLoggedInNow) {
 
 TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
     list()->selectRow(1);
-    exec("DELETE FROM LM_PASSWORD WHERE Title='alpha'"); // row 1 now shows "charlie"
+    exec("DELETE FROM LM_PASSWORD WHERE Title='alpha'"); // row 1 would show "charlie" now
+    EXPECT_EQ(column(list(), 0), (Texts{"bravo", "charlie"}));
+    QCoreApplication::processEvents(); // the highlight follows the entry the commands act on
+    EXPECT_EQ(list()->selectionModel()->selectedRows().value(0).row(), 0);
     press(list(), Qt::Key_Return);
     EXPECT_EQ(ui().titleField->text(), "bravo");
     ui().cancelButton->click();
 
+    // Gone before the list was painted again: the action says so.
     const std::function<void()> actions[] = {
-        [&] { press(list(), Qt::Key_Return); },
-        [&] { press(list(), Qt::Key_C, Qt::ControlModifier); },
+        [&] { QTest::keyClick(list(), Qt::Key_Return); },
+        [&] { QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier); },
         [&] {
             alerts_.answers = {AlertDefaultReturn};
             ui().removeButton->click();
@@ -135,6 +237,7 @@ TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
         addEntry(1, 1, "bravo", "secret-bravo");
         ui().emailButton->click();
         list()->selectRow(0);
+        press(list(), Qt::Key_Shift); // the window active, the keyboard in the list
         exec("DELETE FROM LM_PASSWORD WHERE Title='bravo'");
         alerts();
         act();
@@ -162,6 +265,33 @@ TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
     ui().removeButton->click();
     alerts_.whileOpen = nullptr;
     EXPECT_EQ(sql("SELECT Title FROM LM_PASSWORD"), Rows{{"delta"}});
+}
+
+TEST_F(SeamsTest, WhileAnotherProgramLocksTheFileEachActionWaitsOnceAndSaysSo) {
+    OtherConnection holder(home_.filePath("Documents/Lockmere.sqlite3").toStdString());
+    list()->selectRow(1);
+    ASSERT_EQ(holder.exec("BEGIN EXCLUSIVE"), ""); // another program in the middle of a commit
+    QElapsedTimer clock;
+    clock.start();
+    press(list(), Qt::Key_Delete); // said, never taken for a deleted entry
+    EXPECT_EQ(column(list(), 0), (Texts{"alpha", "bravo", "charlie"})); // what the list held
+    EXPECT_EQ(ui().countLabel->text(), "–");
+    QTest::mouseClick(ui().websiteButton, Qt::LeftButton);
+    EXPECT_EQ(column(list(), 0), Texts{});
+    EXPECT_LT(clock.elapsed(), 6000) << "one wait per action, not one per question";
+    EXPECT_EQ(window_->statusBar()->currentMessage(), Localizer::text("FileBusyStatus"));
+    press(list(), Qt::Key_L, Qt::ControlModifier);
+    loginUi().userTextField->setText("root");
+    loginUi().passwordTextField->setText("tiwe");
+    press(loginUi().passwordTextField, Qt::Key_Return); // a right password is not refused
+    EXPECT_FALSE(app().loginUser());
+    EXPECT_EQ(loginWindow_->findChild<QPropertyAnimation*>(WindowShaker::animationName), nullptr);
+    EXPECT_EQ(alerts(),
+              (Keys{"FileBusyAlert/FileBusyAlertInfo", "FileBusyAlert/FileBusyAlertInfo"}));
+    ASSERT_EQ(holder.exec("COMMIT"), "");
+    press(loginUi().passwordTextField, Qt::Key_Return);
+    EXPECT_TRUE(app().loginUser());
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"3"}});
 }
 
 TEST_F(SeamsTest, ASaveOfAnEntryDeletedMeanwhileFailsAndKeepsTheText) {
