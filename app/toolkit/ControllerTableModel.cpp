@@ -73,6 +73,15 @@ int ControllerTableModel::columnCount(const QModelIndex& parent) const {
 
 namespace {
 
+// A cell shows no more than a line can hold, and a tooltip no more than a screen: a text of
+// megabytes that another program stored would otherwise take minutes to lay out.
+constexpr qsizetype kLongestShownInCell = 512;
+constexpr qsizetype kLongestShownInTip = 4096;
+
+QString shortened(const QString& text, qsizetype longest) {
+    return text.size() <= longest ? text : text.left(longest) + QChar(0x2026); // …
+}
+
 // A text with line breaks (a title that an imported file gave one) on a single line.
 QString onOneLine(QString text) {
     for (QChar& character : text) {
@@ -86,7 +95,7 @@ QString onOneLine(QString text) {
 
 } // namespace
 
-// The cell shows its text on one line; the tooltip and a screen reader get all of it.
+// The cell shows its text on one line; the tooltip and a screen reader get more of it.
 QVariant ControllerTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) {
         return {};
@@ -96,7 +105,8 @@ QVariant ControllerTableModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const QString text = source_->objectValueForTableColumn(view_, *tableColumn, index.row());
-    return role == Qt::DisplayRole ? onOneLine(text) : text;
+    return role == Qt::DisplayRole ? onOneLine(shortened(text, kLongestShownInCell))
+                                   : shortened(text, kLongestShownInTip);
 }
 
 QVariant ControllerTableModel::headerData(int section, Qt::Orientation orientation,
