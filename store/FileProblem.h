@@ -13,4 +13,5 @@ enum class FileProblem {
     Damaged,           // SQLite found the database damaged
     Busy,              // another program held the file's lock all the time the store waited
     ReadOnly,          // it opens, but cannot be written: everything can be read, nothing saved
+    Moved, // renamed, replaced or deleted while the program ran: nothing more is read or written
 };

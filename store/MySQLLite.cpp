@@ -203,7 +203,12 @@ void MySQLLite::rollBack() {
 }
 
 WriteResult MySQLLite::write(Statement& statement) {
+    if (fileMoved()) {
+        lastWriteFailure_ = SQLITE_CANTOPEN;
+        return WriteResult::Failed;
+    }
     if (batchOpen_ || !statement.execute()) {
+        lastWriteFailure_ = batchOpen_ ? SQLITE_BUSY : statement.failure();
         return WriteResult::Failed;
     }
     return sqlite3_changes(database_) > 0 ? WriteResult::Done : WriteResult::NoRow;

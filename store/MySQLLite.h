@@ -90,6 +90,9 @@ public:
     bool insertUser(const UserSchema& user);
     // NoRow when no account has the record's ID (nothing changes then).
     WriteResult updateUser(const UserSchema& user);
+    // updateUser() only while the stored account is still `asRead` (another copy may have
+    // changed it since): Changed, with nothing written, when it is not.
+    WriteResult updateUserIfUnchanged(const UserSchema& user, const UserSchema& asRead);
     // Deletes the account only while it owns no entry, in one statement, so an
     // entry that another program adds meanwhile never loses its owner: NoRow
     // when the account is gone or owns entries now.
@@ -112,6 +115,10 @@ public:
     bool insertPassword(const PasswordSchema& entry);
     // Never changes the owner. NoRow when no entry has the record's ID.
     WriteResult updatePassword(const PasswordSchema& entry);
+    // updatePassword() only while the stored entry is still `asRead` (another copy may have
+    // changed it since): Changed, with nothing written, when it is not.
+    WriteResult updatePasswordIfUnchanged(const PasswordSchema& entry,
+                                          const PasswordSchema& asRead);
     WriteResult delPassword(int32_t id);
     // Adds every entry in one transaction: all of them, or (on a refused
     // entry, a lock another program holds, a full disk, or `keepGoing`
@@ -128,11 +135,19 @@ public:
 
     // SQLite's result code of the last read that failed; SQLITE_OK before any did.
     int lastReadFailure() const { return lastReadFailure_; }
+    // SQLite's result code of the last write that failed (a lock, a read-only file, a full
+    // disk); SQLITE_OK before any did.
+    int lastWriteFailure() const { return lastWriteFailure_; }
 
 private:
     bool run(const char* sql);
     WriteResult write(Statement& statement);
     void rollBack();
+    bool fileMoved();
+    // Runs `change` inside one transaction, after `stillAsRead` says the row is as the caller
+    // read it: NoRow when it is gone, Changed when it is not as read.
+    template <typename Record, typename Read, typename Same, typename Change>
+    WriteResult writeIfUnchanged(const Record& asRead, Read read, Same same, Change change);
     void createSchema();
     FileProblem checkFile();
 
@@ -143,6 +158,7 @@ private:
     std::unique_ptr<Statement> dataVersionQuery_;
     FileProblem fileProblem_ = FileProblem::None;
     int lastReadFailure_ = 0;
+    int lastWriteFailure_ = 0;
     int64_t rollbacks_ = 0;
     bool batchOpen_ = false;
 };

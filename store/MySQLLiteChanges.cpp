@@ -7,7 +7,7 @@
 
 DataStamp MySQLLite::dataStamp() {
     DataStamp stamp;
-    if (database_ == nullptr) {
+    if (database_ == nullptr || fileMoved()) {
         lastReadFailure_ = SQLITE_CANTOPEN;
         return stamp;
     }
@@ -27,4 +27,17 @@ DataStamp MySQLLite::dataStamp() {
     }
     dataVersionQuery_->reset();
     return stamp;
+}
+
+// Another copy that protected the file, a user who renamed or deleted it: this connection would
+// go on reading and writing a file that is no longer the one the next start opens. From the
+// moment that is seen, the store neither reads nor writes.
+bool MySQLLite::fileMoved() {
+    int moved = 0;
+    if (database_ != nullptr && fileProblem_ != FileProblem::Moved &&
+        sqlite3_file_control(database_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+        moved != 0) {
+        fileProblem_ = FileProblem::Moved;
+    }
+    return fileProblem_ == FileProblem::Moved;
 }

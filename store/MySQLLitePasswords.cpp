@@ -3,6 +3,7 @@
 #include "MySQLLite.h"
 #include "ReadRows.h"
 #include "Statement.h"
+#include "WriteIfUnchanged.h"
 
 #include <algorithm>
 #include <string>
@@ -117,7 +118,7 @@ bool MySQLLite::insertPassword(const PasswordSchema& entry) {
 MySQLLite::BatchResult
 MySQLLite::insertPasswords(const std::vector<PasswordSchema>& entries,
                            const std::function<bool(size_t added)>& keepGoing) {
-    if (batchOpen_ || !run("BEGIN IMMEDIATE")) {
+    if (fileMoved() || batchOpen_ || !run("BEGIN IMMEDIATE")) {
         return BatchResult::Failed;
     }
     batchOpen_ = true;
@@ -151,6 +152,23 @@ WriteResult MySQLLite::updatePassword(const PasswordSchema& entry) {
                                 "Http=?,Memo=? WHERE ID=?");
     bindCategoryAndTexts(update, entry).bind(entry.ID());
     return write(update);
+}
+
+WriteResult MySQLLite::updatePasswordIfUnchanged(const PasswordSchema& entry,
+                                                 const PasswordSchema& asRead) {
+    const auto fields = [](const PasswordSchema& e) {
+        return std::make_tuple(e.UserID(), e.CategoryID(), e.Title(), e.User(), e.Password(),
+                               e.Http(), e.Memo());
+    };
+    return writeIfUnchanged(
+        asRead,
+        [this](int32_t id) {
+            Statement query(database_, "SELECT * FROM LM_PASSWORD WHERE ID=?");
+            query.bind(id);
+            return readRows<PasswordSchema>(query, lastReadFailure_, readEntry);
+        },
+        [&](const PasswordSchema& a, const PasswordSchema& b) { return fields(a) == fields(b); },
+        [&] { return updatePassword(entry); });
 }
 
 WriteResult MySQLLite::delPassword(int32_t id) {

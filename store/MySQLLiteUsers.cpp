@@ -3,6 +3,9 @@
 #include "MySQLLite.h"
 #include "ReadRows.h"
 #include "Statement.h"
+#include "WriteIfUnchanged.h"
+
+#include <tuple>
 
 namespace {
 
@@ -65,6 +68,21 @@ WriteResult MySQLLite::updateUser(const UserSchema& user) {
     Statement update(database_, "UPDATE LM_USER SET User=?,Password=?,IsRoot=? WHERE ID=?");
     update.bind(*user.User()).bind(*user.Password()).bind(user.IsRoot()).bind(user.ID());
     return write(update);
+}
+
+WriteResult MySQLLite::updateUserIfUnchanged(const UserSchema& user, const UserSchema& asRead) {
+    const auto fields = [](const UserSchema& u) {
+        return std::make_tuple(u.User(), u.Password(), u.IsRoot());
+    };
+    return writeIfUnchanged(
+        asRead,
+        [this](int32_t id) {
+            Statement query(database_, "SELECT * FROM LM_USER WHERE ID=?");
+            query.bind(id);
+            return readRows<UserSchema>(query, lastReadFailure_, readUser);
+        },
+        [&](const UserSchema& a, const UserSchema& b) { return fields(a) == fields(b); },
+        [&] { return updateUser(user); });
 }
 
 WriteResult MySQLLite::delUser(int32_t id) {
