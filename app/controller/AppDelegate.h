@@ -126,6 +126,7 @@ public:
     // --- Commands and the menu bar (AppDelegateCommands.cpp) ---------------
     void showUsersAction();
     void quitAction();
+    void escapeEditor();
     // Enables exactly the commands that apply now.
     void updateCommands();
 
@@ -253,6 +254,10 @@ private:
     void storeUnreadable();
     // An action could not read what it needed: an alert says why, nothing was changed.
     void showStoreTrouble();
+    // A write failed: an alert says why (the file busy, read-only, moved), or that it could not
+    // be saved.
+    void showWriteTrouble();
+    void saveRefused(WriteResult result, const std::optional<PasswordSchema>& now);
     // The category rows a category name stands for: every row of its key, or the row of that
     // exact name.
     static std::vector<int32_t> categoryRows(const CategoryKeys& keys, const OptionalText& name);

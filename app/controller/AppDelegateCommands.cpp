@@ -85,9 +85,9 @@ void AppDelegate::makeCommands() {
     // Escape closes an editor without saving, as its Cancel button does, and
     // leaves a search for the list that was on show before it.
     addCommand(ui.createPasswordBox, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
-               &AppDelegate::cancelAction);
+               &AppDelegate::escapeEditor);
     addCommand(ui.createUserBox, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
-               &AppDelegate::userCancelAction);
+               &AppDelegate::escapeEditor);
     addCommand(ui.searchField, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
                &AppDelegate::endSearch);
     addCommand(ui.searchField, "Open", {QKeySequence(Qt::Key_Down), Qt::Key_Return, Qt::Key_Enter},
@@ -161,6 +161,19 @@ void AppDelegate::quitAction() {
         endSession();
     }
     QApplication::quit();
+}
+
+// Escape is easily pressed by mistake: it closes an open list of the editor (the category
+// pop-up) and nothing more, and asks before it discards changes, as every way out but Cancel
+// and Save does.
+void AppDelegate::escapeEditor() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        return;
+    }
+    if (mayLeaveEditor()) {
+        closeEditor(shownBox());
+    }
 }
 
 void AppDelegate::showEntryMenu(const QPoint& position) {

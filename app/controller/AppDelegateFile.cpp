@@ -36,6 +36,8 @@ const char* problemKey(FileProblem problem) {
         return "FileBusyAtStart";
     case FileProblem::ReadOnly:
         return "FileReadOnly";
+    case FileProblem::Moved:
+        return "FileMoved";
     }
     return "";
 }
@@ -56,14 +58,34 @@ std::optional<DataStamp> AppDelegate::storeStamp() {
 
 void AppDelegate::storeUnreadable() {
     readLatch_.readFailed();
-    tellInStatusLine(Localizer::text(
-        busyFailure(mySQLLite_->lastReadFailure()) ? "FileBusyStatus" : "FileUnreadableStatus"));
+    const char* key = mySQLLite_->fileProblem() == FileProblem::Moved ? "FileMovedStatus"
+                      : busyFailure(mySQLLite_->lastReadFailure())    ? "FileBusyStatus"
+                                                                      : "FileUnreadableStatus";
+    tellInStatusLine(Localizer::text(key));
 }
 
 void AppDelegate::showStoreTrouble() {
+    if (mySQLLite_->fileProblem() == FileProblem::Moved) {
+        sayFileProblem();
+        return;
+    }
     const bool busy = busyFailure(mySQLLite_->lastReadFailure());
     showAlert(busy ? "FileBusyAlert" : "FileUnreadableAlert",
               busy ? "FileBusyAlertInfo" : "FileUnreadableAlertInfo");
+}
+
+void AppDelegate::showWriteTrouble() {
+    const int failure = mySQLLite_->lastWriteFailure();
+    if (mySQLLite_->fileProblem() == FileProblem::Moved ||
+        mySQLLite_->fileProblem() == FileProblem::ReadOnly) {
+        sayFileProblem();
+    } else if (busyFailure(failure)) {
+        showAlert("FileBusyAlert", "FileBusyAlertInfo");
+    } else if (failure == SQLITE_READONLY) {
+        showAlert("FileReadOnlyAlert", "FileReadOnlyInfo");
+    } else {
+        showAlert("SaveFailAlert", "SaveFailAlertInfo");
+    }
 }
 
 bool AppDelegate::sessionStillValid() {

@@ -190,19 +190,21 @@ bool AppDelegate::verify() {
         ui.pwdField->setFocus();
         return false;
     }
-    for (QLineEdit* field : {ui.titleField, ui.userField, ui.pwdField, ui.httpField}) {
-        if (field->text().size() > kLongestField) {
-            alerts_.showTextAlert(Localizer::text("FieldTooLong"),
-                                  Localizer::text("FieldTooLongInfo").arg(kLongestField));
+    const std::tuple<QWidget*, QString, QLabel*, int> fields[] = {
+        {ui.titleField, ui.titleField->text(), ui.titleLabel, kLongestField},
+        {ui.userField, ui.userField->text(), ui.userLabel, kLongestField},
+        {ui.pwdField, ui.pwdField->text(), ui.pwdLabel, kLongestField},
+        {ui.httpField, ui.httpField->text(), ui.httpLabel, kLongestField},
+        {ui.memoField, ui.memoField->toPlainText(), ui.memoLabel, kLongestMemo},
+    };
+    for (const auto& [field, text, label, longest] : fields) {
+        if (text.size() > longest) {
+            alerts_.showTextAlert(
+                Localizer::text("FieldTooLong"),
+                Localizer::text("FieldTooLongInfo").arg(label->text()).arg(longest));
             field->setFocus();
             return false;
         }
-    }
-    if (ui.memoField->toPlainText().size() > kLongestMemo) {
-        alerts_.showTextAlert(Localizer::text("FieldTooLong"),
-                              Localizer::text("FieldTooLongInfo").arg(kLongestMemo));
-        ui.memoField->setFocus();
-        return false;
     }
     if (ui.categoryPopupButton->currentIndex() < 0) {
         showAlert("CategoryNotNull", "CategoryNotNullInfo");
@@ -229,7 +231,8 @@ void AppDelegate::saveAction() {
     const Ui::MainWindow& ui = window_.ui;
     // A field left as it was opened keeps the stored text byte for byte: the
     // editors show line breaks and non-breaking spaces their own way, and
-    // saving an entry unchanged must not rewrite it.
+    // saving an entry unchanged must not rewrite it. The record as opened
+    // stays in passwordSchema_ until the save has succeeded.
     const QStringList shown = editorContents(ui.createPasswordBox);
     const auto kept = [&](int field, const OptionalText& stored) {
         return operation_ == kEdit && shown[field] == openedContents_.value(field)
@@ -241,40 +244,55 @@ void AppDelegate::saveAction() {
     // The list on show is the entry's own key's, or for a new one the list on show by its name.
     const bool staysInSight =
         operation_ == kEdit ? categoryKept : currentCategory_ == category && !searching();
-    passwordSchema_.setUserID(loginUser_->ID());
+    PasswordSchema edited = passwordSchema_;
+    edited.setUserID(loginUser_->ID());
     if (!categoryKept) {
-        passwordSchema_.setCategoryID(ui.categoryPopupButton->currentData().toInt());
+        edited.setCategoryID(ui.categoryPopupButton->currentData().toInt());
     }
-    passwordSchema_.setTitle(kept(1, passwordSchema_.Title()));
-    passwordSchema_.setUser(kept(2, passwordSchema_.User()));
-    passwordSchema_.setPassword(kept(3, passwordSchema_.Password()));
-    passwordSchema_.setHttp(kept(4, passwordSchema_.Http()));
-    passwordSchema_.setMemo(kept(5, passwordSchema_.Memo()));
+    edited.setTitle(kept(1, passwordSchema_.Title()));
+    edited.setUser(kept(2, passwordSchema_.User()));
+    edited.setPassword(kept(3, passwordSchema_.Password()));
+    edited.setHttp(kept(4, passwordSchema_.Http()));
+    edited.setMemo(kept(5, passwordSchema_.Memo()));
 
     // A category that is gone (another program removed its row while the
     // editor was open) or cannot be read must not take the entry, where no
     // list would ever show it: that is a failed save.
     const Listed<CategorySchema> categories = mySQLLite_->readCategories();
     const bool categoryKnown =
-        categories && std::any_of(categories->begin(), categories->end(), [&](const auto& row) {
-            return row.ID() == passwordSchema_.CategoryID();
-        });
-    // An update that finds no row (another copy deleted the entry meanwhile)
-    // saved nothing: the editor stays open with everything typed.
-    bool saved = false;
+        categories && std::any_of(categories->begin(), categories->end(),
+                                  [&](const auto& row) { return row.ID() == edited.CategoryID(); });
+    // An entry that another copy changed since it was opened is not saved over
+    // unseen, and one that another copy deleted is not saved at all.
+    WriteResult saved = WriteResult::Failed;
     if (categoryKnown && operation_ == kAdd) {
-        saved = mySQLLite_->insertPassword(passwordSchema_);
+        saved = mySQLLite_->insertPassword(edited) ? WriteResult::Done : WriteResult::Failed;
     } else if (categoryKnown && operation_ == kEdit) {
-        saved = mySQLLite_->updatePassword(passwordSchema_) == WriteResult::Done;
+        saved = mySQLLite_->updatePasswordIfUnchanged(edited, passwordSchema_);
     }
-    if (!saved) {
-        showAlert("SaveFailAlert", "SaveFailAlertInfo");
+    if (saved != WriteResult::Done) {
+        saveRefused(saved, mySQLLite_->getPassword(passwordSchema_.ID()));
         return;
     }
+    setPasswordSchema(edited);
     closeEditor(ui.createPasswordBox);
     reloadEntryList();
     if (!staysInSight && !searching()) {
-        tellInStatusLine(Localizer::text("MovedTo").arg(category));
+        tellInStatusLine(Localizer::text(operation_ == kAdd ? "SavedIn" : "MovedTo").arg(category));
+    }
+}
+
+// Says why an entry was not saved; the editor stays open with everything typed. After another
+// copy's change it is saved over deliberately by the next Save: the fields left as they were
+// opened then take that copy's values.
+void AppDelegate::saveRefused(WriteResult result, const std::optional<PasswordSchema>& now) {
+    if (result == WriteResult::Changed && now) {
+        setPasswordSchema(*now);
+        showAlert("ChangedMeanwhileAlert", "ChangedMeanwhileAlertInfo");
+    } else if (result == WriteResult::NoRow) {
+        showAlert("DeletedMeanwhileAlert", "DeletedMeanwhileAlertInfo");
+    } else {
+        showWriteTrouble();
     }
 }
 
@@ -337,6 +355,7 @@ void AppDelegate::removePasswordRecord() {
         reloadEntryList();
         break;
     case WriteResult::NoRow: // deleted by another copy while the confirmation was open
+    case WriteResult::Changed:
         recordGone(passwordTableModel_);
         break;
     case WriteResult::Failed:

@@ -85,7 +85,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     loginWindow_.show();
     loginWindow_.raise();
     loginWindow_.activateWindow();
-    sayFileProblem();
+    // Once the login window is on screen, so that the alert stands over it.
+    QMetaObject::invokeMethod(this, &AppDelegate::sayFileProblem, Qt::QueuedConnection);
 }
 
 void AppDelegate::initButtons() {

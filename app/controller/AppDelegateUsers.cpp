@@ -77,8 +77,11 @@ bool AppDelegate::userVerify() {
     }
     for (QLineEdit* field : {ui.user1Field, ui.pwd1Field}) {
         if (field->text().size() > kLongestField) {
-            alerts_.showTextAlert(Localizer::text("FieldTooLong"),
-                                  Localizer::text("FieldTooLongInfo").arg(kLongestField));
+            alerts_.showTextAlert(
+                Localizer::text("FieldTooLong"),
+                Localizer::text("FieldTooLongInfo")
+                    .arg(field == ui.user1Field ? ui.user1Label->text() : ui.pwd1Label->text())
+                    .arg(kLongestField));
             field->setFocus();
             return false;
         }
@@ -121,21 +124,44 @@ void AppDelegate::userSaveAction() {
         return;
     }
     const Ui::MainWindow& ui = window_.ui;
-    userSchema_.setUser(toText(ui.user1Field->text()));
-    userSchema_.setPassword(toText(ui.pwd1Field->text()));
-    userSchema_.setIsRoot(ui.isRootCheckBox->isChecked() ? 1 : 0);
+    // As for entries: what was left as opened is stored as it was (a flag of 2 that another
+    // program wrote stays 2), and the account as opened stays in userSchema_ until saved.
+    const QStringList shown = editorContents(ui.createUserBox);
+    const bool edit = operation_ == kEdit;
+    UserSchema edited = userSchema_;
+    edited.setUser(edit && shown[0] == openedContents_.value(0) ? userSchema_.User()
+                                                                : toText(shown[0]));
+    edited.setPassword(edit && shown[1] == openedContents_.value(1) ? userSchema_.Password()
+                                                                    : toText(shown[1]));
+    edited.setIsRoot(edit && shown[2] == openedContents_.value(2)
+                         ? userSchema_.IsRoot()
+                         : (ui.isRootCheckBox->isChecked() ? 1 : 0));
 
-    // An update that finds no row (the account was deleted meanwhile) saved nothing.
-    bool saved = false;
+    // An account that another copy changed since it was opened is not saved over unseen, and
+    // one that another copy deleted is not saved at all.
+    WriteResult saved = WriteResult::Failed;
     if (operation_ == kAdd) {
-        saved = mySQLLite_->insertUser(userSchema_);
-    } else if (operation_ == kEdit) {
-        saved = mySQLLite_->updateUser(userSchema_) == WriteResult::Done;
+        saved = mySQLLite_->insertUser(edited) ? WriteResult::Done : WriteResult::Failed;
+    } else if (edit) {
+        saved = mySQLLite_->updateUserIfUnchanged(edited, userSchema_);
     }
-    if (!saved) {
-        showAlert("SaveFailAlert", "SaveFailAlertInfo");
+    if (saved == WriteResult::Changed) {
+        const std::vector<UserSchema> now = mySQLLite_->getUsers(true);
+        for (const UserSchema& account : now) {
+            if (account.ID() == userSchema_.ID()) {
+                setUserSchema(account);
+            }
+        }
+        showAlert("ChangedMeanwhileAlert", "ChangedMeanwhileAlertInfo");
         return;
     }
+    if (saved != WriteResult::Done) {
+        saved == WriteResult::NoRow
+            ? showAlert("DeletedMeanwhileAlert", "DeletedMeanwhileAlertInfo")
+            : showWriteTrouble();
+        return;
+    }
+    setUserSchema(edited);
     // The account renamed itself: the session goes on under the new name, with the rights the
     // new name gives, and does not take its own change for another copy's.
     if (operation_ == kEdit && userSchema_.ID() == loginUser_->ID()) {
@@ -200,6 +226,7 @@ void AppDelegate::removeUserRecord() {
         userTableModel_->reloadData();
         break;
     case WriteResult::NoRow:
+    case WriteResult::Changed:
         // Another copy deleted the account, or gave it an entry, while the
         // confirmation was open.
         if (ownsNoEntries(account->ID())) {

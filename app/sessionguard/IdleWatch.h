@@ -17,6 +17,9 @@ public:
     explicit IdleWatch(std::chrono::milliseconds timeout, QObject* parent = nullptr);
 
     void setClock(Clock clock);
+    // How often the time since the last input is looked at (every few seconds); tests make it
+    // short. It only changes the interval of a ticker that is running.
+    void setTickInterval(std::chrono::milliseconds interval) { ticker_.setInterval(interval); }
     // Counts from now, as if there had just been input.
     void restart();
     // Emits idle() once the time has passed since the last input; the ticker calls it every few

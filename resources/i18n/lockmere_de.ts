@@ -472,8 +472,8 @@
         <translation>Die exportierte Datei enthält Ihre Passwörter unverschlüsselt</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Wer die Datei lesen kann, kann jedes Passwort dieses Kontos lesen. Auf diesem Computer können nur Sie sie öffnen; löschen Sie sie, sobald Sie sie nicht mehr brauchen.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Wer die Datei lesen kann, kann jedes Passwort dieses Kontos lesen. Sie wird nur für Ihre Anmeldung an diesem Computer lesbar angelegt, also auch für alle, die diese Anmeldung mitbenutzen, und für den Administrator des Computers; löschen Sie sie, sobald Sie sie nicht mehr brauchen.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Dieser Text ist zu lang</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere speichert hier höchstens %1 Zeichen. Kürzen Sie den Text und speichern Sie erneut.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>Das Feld %1 fasst höchstens %2 Zeichen. Kürzen Sie den Text und speichern Sie erneut.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 kann nicht geschrieben werden (schreibgeschützte Datei oder Ordner). Sie können sich anmelden und alles lesen, aber nichts speichern.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Inzwischen in einer anderen Kopie geändert</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Eine andere Kopie von Lockmere hat diesen Eintrag gespeichert, während Sie ihn bearbeitet haben; daher wurde nichts gespeichert. Ihre Eingaben bleiben erhalten: Speichern Sie erneut, um Ihre Änderungen darüber zu speichern (unveränderte Felder behalten dann die Werte der anderen Kopie), oder brechen Sie ab, um die andere Änderung zu sehen.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Inzwischen in einer anderen Kopie gelöscht</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Eine andere Kopie von Lockmere hat diesen Eintrag gelöscht, während Sie ihn bearbeitet haben; daher wurde nichts gespeichert. Ihre Eingaben stehen noch im Editor: Kopieren Sie, was Sie brauchen, oder legen Sie es neu an.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 wurde verschoben, ersetzt oder gelöscht, während Lockmere lief: Starten Sie Lockmere neu.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 wurde verschoben, ersetzt oder gelöscht, während Lockmere lief (vielleicht hat eine andere Kopie sie geschützt oder ihren Schutz aufgehoben). Es wird nichts mehr daraus gelesen oder hineingeschrieben: Starten Sie Lockmere neu.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 kann nur gelesen werden (schreibgeschützte Datei oder Ordner). Nichts wurde geändert.</translation>
     </message>
 </context>
 </TS>

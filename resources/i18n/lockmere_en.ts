@@ -472,8 +472,8 @@
         <translation>The exported file holds your passwords unencrypted</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>This text is too long</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere keeps at most %1 characters here. Shorten it, then save again.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>The field %1 holds at most %2 characters. Shorten it, then save again.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Changed in another copy meanwhile</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Deleted in another copy meanwhile</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</translation>
     </message>
 </context>
 </TS>

@@ -472,8 +472,8 @@
         <translation>El archivo exportado contiene sus contraseñas sin cifrar</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Cualquiera que pueda leer el archivo puede leer todas las contraseñas de esta cuenta. Solo usted puede abrirlo en este ordenador; elimínelo cuando ya no lo necesite.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Cualquiera que pueda leer el archivo puede leer todas las contraseñas de esta cuenta. Solo lo puede leer su usuario de este ordenador, es decir, también todos los que comparten ese usuario y el administrador del ordenador; elimínelo cuando ya no lo necesite.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Este texto es demasiado largo</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere guarda como máximo %1 caracteres aquí. Acórtelo y vuelva a guardar.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>El campo %1 admite como máximo %2 caracteres. Acórtelo y vuelva a guardar.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 no se puede escribir (archivo o carpeta de solo lectura). Puede iniciar sesión y leerlo todo, pero no se puede guardar nada.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Cambiado mientras tanto en otra copia</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Otra copia de Lockmere guardó este registro mientras lo editaba, así que no se ha guardado nada. Lo que escribió se conserva: guarde de nuevo para guardar sus cambios encima (los campos que no cambió conservan entonces los valores de la otra copia) o cancele para ver el otro cambio.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Eliminado mientras tanto en otra copia</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Otra copia de Lockmere eliminó este registro mientras lo editaba, así que no se ha guardado nada. Lo que escribió sigue en el editor: copie lo que necesite o añádalo de nuevo.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 se movió, se reemplazó o se eliminó mientras Lockmere se ejecutaba: reinicie Lockmere.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 se movió, se reemplazó o se eliminó mientras Lockmere se ejecutaba (quizá otra copia lo protegió o le quitó la protección). Ya no se lee ni se escribe nada en él: reinicie Lockmere.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 solo se puede leer (archivo o carpeta de solo lectura). No se ha cambiado nada.</translation>
     </message>
 </context>
 </TS>

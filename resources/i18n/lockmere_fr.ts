@@ -472,8 +472,8 @@
         <translation>Le fichier exporté contient vos mots de passe non chiffrés</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Quiconque peut lire le fichier peut lire tous les mots de passe de ce compte. Vous seul pouvez l'ouvrir sur cet ordinateur ; supprimez-le dès que vous n'en avez plus besoin.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Quiconque peut lire le fichier peut lire tous les mots de passe de ce compte. Il n'est lisible que par votre session sur cet ordinateur, donc aussi par tous ceux qui partagent cette session, et par l'administrateur de l'ordinateur ; supprimez-le dès que vous n'en avez plus besoin.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Ce texte est trop long</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere garde au plus %1 caractères ici. Raccourcissez-le, puis enregistrez à nouveau.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>Le champ %1 contient au plus %2 caractères. Raccourcissez-le, puis enregistrez à nouveau.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 ne peut pas être modifié (fichier ou dossier en lecture seule). Vous pouvez vous connecter et tout lire, mais rien ne peut être enregistré.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Modifié entre-temps dans une autre copie</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Une autre copie de Lockmere a enregistré cet élément pendant que vous le modifiiez ; rien n'a donc été enregistré. Votre saisie est conservée : enregistrez à nouveau pour appliquer vos modifications par-dessus (les champs que vous n'avez pas modifiés gardent alors les valeurs de l'autre copie), ou annulez pour voir l'autre modification.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Supprimé entre-temps dans une autre copie</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Une autre copie de Lockmere a supprimé cet élément pendant que vous le modifiiez ; rien n'a donc été enregistré. Votre saisie est toujours dans l'éditeur : copiez ce dont vous avez besoin, ou ajoutez-le à nouveau.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 a été déplacé, remplacé ou supprimé pendant que Lockmere tournait : redémarrez Lockmere.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 a été déplacé, remplacé ou supprimé pendant que Lockmere tournait (une autre copie l'a peut-être protégé ou a retiré sa protection). Plus rien n'y est lu ni écrit : redémarrez Lockmere.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 ne peut qu'être lu (fichier ou dossier en lecture seule). Rien n'a été modifié.</translation>
     </message>
 </context>
 </TS>

@@ -472,8 +472,8 @@
         <translation>Il file esportato contiene le tue password non cifrate</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Chiunque possa leggere il file può leggere tutte le password di questo account. Solo tu puoi aprirlo su questo computer; eliminalo quando non ti serve più.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Chiunque possa leggere il file può leggere tutte le password di questo account. È leggibile solo dal tuo utente di questo computer, quindi anche da chi condivide quell'utente e dall'amministratore del computer; eliminalo quando non ti serve più.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Questo testo è troppo lungo</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere conserva qui al massimo %1 caratteri. Accorcialo, poi salva di nuovo.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>Il campo %1 contiene al massimo %2 caratteri. Accorcialo, poi salva di nuovo.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 non può essere scritto (file o cartella di sola lettura). Puoi accedere e leggere tutto, ma non salvare nulla.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Modificato nel frattempo in un'altra copia</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Un'altra copia di Lockmere ha salvato questo elemento mentre lo modificavi, quindi non è stato salvato nulla. Ciò che hai scritto resta: salva di nuovo per salvare le tue modifiche sopra (i campi che non hai cambiato mantengono i valori dell'altra copia), oppure annulla per vedere l'altra modifica.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Eliminato nel frattempo in un'altra copia</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Un'altra copia di Lockmere ha eliminato questo elemento mentre lo modificavi, quindi non è stato salvato nulla. Ciò che hai scritto è ancora nell'editor: copia ciò che ti serve o aggiungilo di nuovo.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 è stato spostato, sostituito o eliminato mentre Lockmere era aperto: riavvia Lockmere.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 è stato spostato, sostituito o eliminato mentre Lockmere era aperto (forse un'altra copia l'ha protetto o ne ha tolto la protezione). Non vi si legge né scrive più nulla: riavvia Lockmere.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 può solo essere letto (file o cartella di sola lettura). Non è stato cambiato nulla.</translation>
     </message>
 </context>
 </TS>

@@ -472,8 +472,8 @@
         <translation>Het geëxporteerde bestand bevat uw wachtwoorden onversleuteld</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Iedereen die het bestand kan lezen, kan elk wachtwoord van dit account lezen. Alleen u kunt het op deze computer openen; verwijder het zodra u het niet meer nodig hebt.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Iedereen die het bestand kan lezen, kan elk wachtwoord van dit account lezen. Alleen uw aanmelding op deze computer kan het lezen, dus ook iedereen die die aanmelding deelt, en de beheerder van de computer; verwijder het zodra u het niet meer nodig hebt.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Deze tekst is te lang</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere bewaart hier ten hoogste %1 tekens. Maak de tekst korter en sla opnieuw op.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>Het veld %1 bevat ten hoogste %2 tekens. Maak de tekst korter en sla opnieuw op.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 kan niet worden geschreven (alleen-lezen bestand of map). U kunt zich aanmelden en alles lezen, maar niets opslaan.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Opgeslagen in %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Intussen in een andere kopie gewijzigd</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Een andere kopie van Lockmere heeft dit item opgeslagen terwijl u het bewerkte, dus er is niets opgeslagen. Wat u typte blijft staan: sla opnieuw op om uw wijzigingen eroverheen op te slaan (velden die u niet wijzigde houden dan de waarden van de andere kopie), of annuleer om de andere wijziging te zien.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Intussen in een andere kopie verwijderd</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Een andere kopie van Lockmere heeft dit item verwijderd terwijl u het bewerkte, dus er is niets opgeslagen. Wat u typte staat nog in de editor: kopieer wat u nodig hebt of voeg het opnieuw toe.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Lockmere.sqlite3 is verplaatst, vervangen of verwijderd terwijl Lockmere draaide: start Lockmere opnieuw.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 is verplaatst, vervangen of verwijderd terwijl Lockmere draaide (misschien heeft een andere kopie het beveiligd of de beveiliging verwijderd). Er wordt niets meer uit gelezen of in geschreven: start Lockmere opnieuw.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 kan alleen worden gelezen (alleen-lezen bestand of map). Er is niets gewijzigd.</translation>
     </message>
 </context>
 </TS>

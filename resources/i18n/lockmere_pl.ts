@@ -472,8 +472,8 @@
         <translation>Wyeksportowany plik zawiera Twoje hasła bez szyfrowania</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Każdy, kto może odczytać plik, może odczytać każde hasło tego konta. Na tym komputerze możesz go otworzyć tylko Ty; usuń go, gdy nie będzie już potrzebny.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Każdy, kto może odczytać plik, może odczytać każde hasło tego konta. Może go odczytać tylko Twój użytkownik tego komputera, czyli także każdy, kto z niego korzysta, oraz administrator komputera; usuń go, gdy nie będzie już potrzebny.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Ten tekst jest za długi</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>Lockmere przechowuje tu najwyżej %1 znaków. Skróć tekst i zapisz ponownie.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>Pole %1 mieści najwyżej %2 znaków. Skróć tekst i zapisz ponownie.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>Nie można zapisać %1 (plik lub folder tylko do odczytu). Możesz się zalogować i wszystko odczytać, ale nic nie zostanie zapisane.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Zapisano w kategorii %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>W międzyczasie zmieniono w innej kopii</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Inna kopia Lockmere zapisała ten element, gdy go edytowałeś, więc nic nie zostało zapisane. Wpisany tekst pozostaje: zapisz ponownie, aby zapisać swoje zmiany na nim (niezmienione pola zachowają wtedy wartości z innej kopii), albo anuluj, aby zobaczyć tamtą zmianę.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>W międzyczasie usunięto w innej kopii</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Inna kopia Lockmere usunęła ten element, gdy go edytowałeś, więc nic nie zostało zapisane. Wpisany tekst jest nadal w edytorze: skopiuj, czego potrzebujesz, albo dodaj go ponownie.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>Plik Lockmere.sqlite3 został przeniesiony, zastąpiony lub usunięty podczas pracy Lockmere: uruchom Lockmere ponownie.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>Plik %1 został przeniesiony, zastąpiony lub usunięty podczas pracy Lockmere (być może inna kopia go zabezpieczyła lub zdjęła zabezpieczenie). Nic więcej nie będzie z niego odczytywane ani w nim zapisywane: uruchom Lockmere ponownie.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>Lockmere.sqlite3 można tylko odczytać (plik lub folder tylko do odczytu). Nic nie zostało zmienione.</translation>
     </message>
 </context>
 </TS>

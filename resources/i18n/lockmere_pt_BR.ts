@@ -472,8 +472,8 @@
         <translation>O arquivo exportado contém suas senhas sem criptografia</translation>
     </message>
     <message id="ExportWarningInfo">
-        <source>Anyone who can read the file can read every password of this account. Only you can open it on this computer; delete it once you no longer need it.</source>
-        <translation>Qualquer pessoa que possa ler o arquivo pode ler todas as senhas desta conta. Só você pode abri-lo neste computador; exclua-o quando não precisar mais dele.</translation>
+        <source>Anyone who can read the file can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login, and by the computer's administrator; delete it once you no longer need it.</source>
+        <translation>Qualquer pessoa que possa ler o arquivo pode ler todas as senhas desta conta. Só o seu usuário deste computador pode lê-lo, ou seja, também quem compartilha esse usuário e o administrador do computador; exclua-o quando não precisar mais dele.</translation>
     </message>
     <message id="ExportFailed">
         <source>The file could not be written</source>
@@ -632,8 +632,8 @@
         <translation>Este texto é longo demais</translation>
     </message>
     <message id="FieldTooLongInfo">
-        <source>Lockmere keeps at most %1 characters here. Shorten it, then save again.</source>
-        <translation>O Lockmere guarda no máximo %1 caracteres aqui. Encurte o texto e salve de novo.</translation>
+        <source>The field %1 holds at most %2 characters. Shorten it, then save again.</source>
+        <translation>O campo %1 aceita no máximo %2 caracteres. Encurte o texto e salve de novo.</translation>
     </message>
     <message id="RootNameAlert">
         <source>The name root is reserved</source>
@@ -686,6 +686,38 @@
     <message id="FileReadOnly">
         <source>%1 cannot be written (read-only file or folder). You can log in and read everything, but nothing can be saved.</source>
         <translation>%1 não pode ser gravado (arquivo ou pasta somente leitura). Você pode entrar e ler tudo, mas nada pode ser salvo.</translation>
+    </message>
+    <message id="SavedIn">
+        <source>Saved in %1</source>
+        <translation>Salvo em %1</translation>
+    </message>
+    <message id="ChangedMeanwhileAlert">
+        <source>Changed in another copy meanwhile</source>
+        <translation>Alterado nesse meio-tempo em outra cópia</translation>
+    </message>
+    <message id="ChangedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere saved this record while you edited it, so nothing was saved. What you typed is kept: Save again to save your changes over it (the fields you did not change then keep the other copy's values), or Cancel to see the other change.</source>
+        <translation>Outra cópia do Lockmere salvou este registro enquanto você o editava, então nada foi salvo. O que você digitou é mantido: salve de novo para gravar suas alterações por cima (os campos que você não mudou ficam com os valores da outra cópia) ou cancele para ver a outra alteração.</translation>
+    </message>
+    <message id="DeletedMeanwhileAlert">
+        <source>Deleted in another copy meanwhile</source>
+        <translation>Excluído nesse meio-tempo em outra cópia</translation>
+    </message>
+    <message id="DeletedMeanwhileAlertInfo">
+        <source>Another copy of Lockmere deleted this record while you edited it, so nothing was saved. What you typed is still in the editor: copy what you need, or add it again as a new record.</source>
+        <translation>Outra cópia do Lockmere excluiu este registro enquanto você o editava, então nada foi salvo. O que você digitou ainda está no editor: copie o que precisar ou adicione de novo.</translation>
+    </message>
+    <message id="FileMovedStatus">
+        <source>Lockmere.sqlite3 was moved, replaced or deleted while Lockmere ran: restart Lockmere.</source>
+        <translation>O Lockmere.sqlite3 foi movido, substituído ou excluído enquanto o Lockmere rodava: reinicie o Lockmere.</translation>
+    </message>
+    <message id="FileMoved">
+        <source>%1 was moved, replaced or deleted while Lockmere ran (another copy may have protected it, or removed its protection). Nothing more is read from it or written to it: restart Lockmere.</source>
+        <translation>%1 foi movido, substituído ou excluído enquanto o Lockmere rodava (talvez outra cópia o tenha protegido ou removido sua proteção). Nada mais é lido dele nem gravado nele: reinicie o Lockmere.</translation>
+    </message>
+    <message id="FileReadOnlyInfo">
+        <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
+        <translation>O Lockmere.sqlite3 só pode ser lido (arquivo ou pasta somente leitura). Nada foi alterado.</translation>
     </message>
 </context>
 </TS>
