@@ -70,6 +70,20 @@ TEST_F(AccountsTest, AnAccountShowsItsPasswordAndOpensOnlyUnderTheRights) {
     EXPECT_EQ(sql("SELECT ID, Password, IsRoot FROM LM_USER WHERE User='ann'"),
               (Rows{{std::to_string(anna_), "a2", "0"}}));
     EXPECT_EQ(column(list(), 0)[1], "ann");
+
+    // An administrator saves an account whose flag is neither 0 nor 1, which it does not
+    // change; an account that another copy deleted meanwhile is not saved.
+    openUsersAs("carl");
+    openRow(list(), 3);
+    ui().pwd1Field->setText("d2");
+    ui().userSaveButton->click();
+    EXPECT_EQ(sql("SELECT Password FROM LM_USER WHERE User='dave'"), Rows{{"d2"}});
+    openRow(list(), 3);
+    ui().pwd1Field->setText("d3");
+    exec("DELETE FROM LM_USER WHERE User='dave'");
+    ui().userSaveButton->click();
+    EXPECT_EQ(alerts(), Keys{"DeletedMeanwhileAlert/DeletedMeanwhileAlertInfo"});
+    EXPECT_EQ(app().shownBox(), ui().createUserBox);
 }
 
 TEST_F(AccountsTest, OnlyTheAccountThatHadTheNameRootMayBearIt) {

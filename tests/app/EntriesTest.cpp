@@ -25,6 +25,8 @@ TEST_F(EntriesTest, ACategoryListsItsOwnersEntriesAsTheFileHoldsThemNow) {
          "Title='a'");
     EXPECT_EQ(list()->model()->index(1, 0).data(), ""); // a row the view was told of, now gone
     EXPECT_EQ(column(list(), 0), Texts{"0"});
+    EXPECT_FALSE(
+        list()->model()->headerData(list()->model()->columnCount(), Qt::Horizontal).isValid());
     ui().emailButton->click();
     EXPECT_EQ(column(list(), 0), Texts{"mail"});
 
@@ -65,10 +67,26 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
     EXPECT_EQ(column(list(), 0), Texts{}); // moved out of the list on show, and said so
     EXPECT_EQ(window_->statusBar()->currentMessage(), "Moved to Router");
 
-    // Escape cancels, as the button does.
+    // A category that another copy removed while the editor was open takes no entry.
+    ui().addButton->click();
+    fillEntryEditor("Lock box", "", "pw");
+    ui().categoryPopupButton->setCurrentText("Lock");
+    exec("DELETE FROM LM_CATEGORY WHERE Category='Lock'");
+    ui().saveButton->click();
+    EXPECT_EQ(alerts(), Keys{"SaveFailAlert/SaveFailAlertInfo"});
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD WHERE Title='Lock box'"), Rows{{"0"}});
+    ui().cancelButton->click();
+
+    // Escape closes the category pop-up and nothing more; then it cancels, as the button does
+    // (asking first, for something was typed).
     ui().addButton->click();
     fillEntryEditor("Bank", "", "pw");
+    ui().categoryPopupButton->showPopup();
+    press(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
+    alerts_.answers = {AlertDefaultReturn};
     press(ui().memoField, Qt::Key_Escape);
+    alerts();
     EXPECT_EQ(app().shownBox(), ui().passwordBox);
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"1"}});
 
@@ -88,8 +106,8 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
     openRow(list(), 0);
     ui().userField->setText(QString(4097, 'u'));
     ui().saveButton->click();
-    EXPECT_EQ(alerts(), Keys{"This text is too long/Lockmere keeps at most 4096 characters here. "
-                             "Shorten it, then save again."});
+    EXPECT_EQ(alerts(), Keys{"This text is too long/The field User Name holds at most 4096 "
+                             "characters. Shorten it, then save again."});
     ui().cancelButton->click();
 
     // With no category chosen the editor asks for one.

@@ -97,6 +97,8 @@ TEST_F(AppFixture, EveryStartSpeaksTheUsersLanguageAndFindsTheSameTenCategories)
 }
 
 TEST_F(AppFixture, RootsPublishedPasswordIsSaidAtOnceAndItsAccountOpensToChangeIt) {
+    // root's own row, wherever it stands in the list.
+    exec("UPDATE LM_USER SET ID=99 WHERE User='root'; INSERT INTO LM_USER VALUES(1,'first','f',0)");
     alerts_.answers = {AlertDefaultReturn}; // Change Now
     logIn("root", "tiwe");
     EXPECT_EQ(ui().bottomBoxView->currentWidget(), ui().createUserBox);

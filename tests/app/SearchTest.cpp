@@ -37,12 +37,20 @@ TEST_F(SearchTest, FindsTheAccountsOwnEntriesByEveryFieldButThePasswordIgnoringC
     EXPECT_EQ(search("strasse"), Texts{"Mail"});
     EXPECT_EQ(search("needle"), Texts{});
     EXPECT_EQ(ui().countLabel->text(), "0");
+    EXPECT_EQ(search("backereianna"), Texts{}); // never across two fields
+    EXPECT_EQ(search("5 muller"), Texts{});     // nor across two entries
 
     search("a");
     EXPECT_FALSE(list()->isColumnHidden(app().categoryColumn().index()));
     EXPECT_EQ(column(list(), app().categoryColumn().index()),
               (Texts{"Email", "Website", "Router"}));
+    logIn("bo", "pw"); // every account finds its own
+    EXPECT_EQ(search("müller"), Texts{"Müller private"});
+
     // Escape ends the search where it began: the Email list, with the keyboard in it.
+    logIn("root", "tiwe");
+    ui().emailButton->click();
+    search("a");
     press(ui().searchField, Qt::Key_Escape);
     EXPECT_EQ(ui().searchField->text(), "");
     EXPECT_EQ(ui().passwordBox->title(), "Email");
@@ -89,6 +97,8 @@ TEST_F(SearchTest, OnlyWebPagesAreHandedToTheBrowser) {
         {"file:///etc/passwd", ""},
         {"cmd:calc", ""},
         {"https://", ""},
+        {"example.org/login?next=a:b", "https://example.org/login?next=a:b"},
+        {"//example.org/x", "https://example.org/x"},
     };
     for (const auto& [address, opened] : addresses) {
         const std::optional<QUrl> url = webPageUrl(address);

@@ -211,6 +211,9 @@ TEST_F(TransferTest, AnExportThatFailsKeepsTheOldFileAndNeverWritesThroughAnothe
     ASSERT_EQ(holder.exec("BEGIN EXCLUSIVE"), ""); // entries that cannot be read: no empty file
     EXPECT_EQ(exportTo(real), "FileBusyAlert/FileBusyAlertInfo");
     ASSERT_EQ(holder.exec("COMMIT"), "");
+    exec("ALTER TABLE LM_PASSWORD RENAME TO Elsewhere"); // the accounts read, the entries not
+    EXPECT_EQ(exportTo(real), "FileUnreadableAlert/FileUnreadableAlertInfo");
+    exec("ALTER TABLE Elsewhere RENAME TO LM_PASSWORD");
     EXPECT_EQ(contents(real), old);
 
     // Another user's link is refused; the user's own links are followed, a dangling one too.
@@ -232,6 +235,21 @@ TEST_F(TransferTest, AnExportThatFailsKeepsTheOldFileAndNeverWritesThroughAnothe
     }
 }
 
+TEST_F(TransferTest, WhatAnAccountImportsAndExportsIsItsOwn) {
+    const int32_t anna = addAccount("anna", "a", 0);
+    addEntry(1, 1, "roots own");
+    logIn("anna", "a");
+    import("\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\"\n"
+           "\"Passwords / Router \",\"box\",\"\",\"p\",\"\",\"\"\n");
+    EXPECT_EQ(sql("SELECT UserID, CategoryID FROM LM_PASSWORD WHERE Title='box'"),
+              (Rows{{std::to_string(anna), "7"}}));
+    chosen_ = home_.filePath("anna.csv");
+    alerts_.answers = {AlertDefaultReturn};
+    app().exportAction();
+    EXPECT_TRUE(contents(chosen_).contains("\"Router\",\"box\""));
+    EXPECT_FALSE(contents(chosen_).contains("roots own"));
+}
+
 TEST_F(TransferTest, NothingJoinsAnImportAndNothingOfOneThatEndsUndoneStays) {
     QByteArray file = "name,url,username,password\n";
     for (int i = 0; i < 600; ++i) {
@@ -248,11 +266,25 @@ TEST_F(TransferTest, NothingJoinsAnImportAndNothingOfOneThatEndsUndoneStays) {
         qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())->cancel();
     });
     import(file);
-    EXPECT_EQ(alerts().back(), "ImportCancelled/NothingImported");
+    EXPECT_EQ(alerts(),
+              (Keys{"Import 600 entries from this Chrome file?/Other: 600 new?Import|Cancel",
+                    "ImportCancelled/NothingImported"}));
     EXPECT_GT(paintedMeanwhile.size(), 0u);
     EXPECT_EQ(column(ui().passwordTableView, 0), Texts{}); // not rows that were rolled back
     EXPECT_EQ(app().shownBox(), ui().createPasswordBox);   // the save waited, its text kept
     EXPECT_EQ(ui().titleField->text(), "typed");
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"0"}});
+    // A disk that refuses the commit at the end: said, and nothing of it stays.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const QFileInfo database(home_.filePath("Documents/Lockmere.sqlite3"));
+    const rlimit full{rlim_t(database.size()), unlimited.rlim_max};
+    ui().cancelButton->click();
+    setrlimit(RLIMIT_FSIZE, &full);
+    import(file);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(alerts().back(), "ImportFailed/NothingImported");
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"0"}});
     // Logged out unattended meanwhile: the next person sees the login window, nothing else.
     QTimer::singleShot(0, [&] { app().logoutUnattended(); });
