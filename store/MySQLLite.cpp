@@ -1,6 +1,7 @@
 #include "MySQLLite.h"
 
 #include "IdRange.h"
+#include "OwnLinks.h"
 #include "ReadRows.h"
 #include "Statement.h"
 
@@ -36,27 +37,33 @@ constexpr const char* kCreatePasswordTable =
 constexpr const char* kCreatePasswordIndex =
     "CREATE INDEX IF NOT EXISTS LM_PASSWORD_INDEX ON LM_PASSWORD(UserID,CategoryID,Title,User)";
 
-// The administrator seeded on every start. The UNIQUE constraint on User
-// refuses it while an account named "root" exists, so it comes back only when
-// that account was deleted or renamed.
+// The administrator of a new file, with the published password that its first login is asked to
+// change.
 constexpr const char* kSeedAdministrator =
     "INSERT INTO LM_USER(User,Password,IsRoot) VALUES('root','tiwe',1)";
+// Which account bears (or last bore) the name "root": a table of one row beside the three.
+constexpr const char* kCreateRootTable =
+    "CREATE TABLE IF NOT EXISTS LM_ROOT_ACCOUNT(Only INTEGER PRIMARY KEY CHECK(Only=1),"
+    "UserID INTEGER NOT NULL)";
+constexpr const char* kRememberRoot = "INSERT OR REPLACE INTO LM_ROOT_ACCOUNT(Only,UserID) "
+                                      "SELECT 1,ID FROM LM_USER WHERE User='root'";
 constexpr const char* kSeedCategory = "INSERT INTO LM_CATEGORY(Category) VALUES(?)";
 
 // Makes the file, when it does not exist yet, readable and writable by its
 // owner only: it holds every account's passwords in clear text on a shared
 // computer. An existing file keeps its mode. SQLite gives its journal files
-// the mode of the database file. A symbolic link in its place is followed
-// only when this user made it and it leads to a file: a link of another user
-// (in a shared folder) would hand the passwords to wherever they point it,
-// and a dangling one would have SQLite make the file with the usual 0644.
+// the mode of the database file. Symbolic links on the way are followed only
+// when this user (or the system) made them, and one in the file's place only
+// when it leads to a file: a link of another user would hand the passwords to
+// wherever that user points it, and a dangling one would have SQLite make the
+// file with the usual 0644.
 FileProblem createPrivateFileIfMissing(const std::string& path) {
+    if (!onlyOwnLinks(path)) {
+        return FileProblem::ForeignLink;
+    }
     struct stat link {};
     if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
         struct stat target {};
-        if (link.st_uid != ::geteuid()) {
-            return FileProblem::ForeignLink;
-        }
         return ::stat(path.c_str(), &target) == 0 ? FileProblem::None : FileProblem::DanglingLink;
     }
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -214,10 +221,25 @@ WriteResult MySQLLite::write(Statement& statement) {
     return sqlite3_changes(database_) > 0 ? WriteResult::Done : WriteResult::NoRow;
 }
 
+// The administrator is seeded into a file without accounts only. Seeding it again whenever no
+// account is named "root" (it renamed itself) would hand an administrator with the published
+// password, and root's right to make administrators, to whoever logs in with it first.
 void MySQLLite::createUserTable() {
-    if (run(kCreateUserTable) && run(kCreateUserIndex)) {
-        run(kSeedAdministrator); // refused on every start but the first: ignored
+    if (!run(kCreateUserTable) || !run(kCreateUserIndex)) {
+        return;
     }
+    Statement accounts(database_, "SELECT EXISTS(SELECT 1 FROM LM_USER)");
+    if (accounts.nextRow() && accounts.columnInt(0) == 0) {
+        run(kSeedAdministrator);
+    }
+    if (run(kCreateRootTable)) {
+        run(kRememberRoot);
+    }
+}
+
+int32_t MySQLLite::rootAccountID() {
+    Statement query(database_, "SELECT UserID FROM LM_ROOT_ACCOUNT");
+    return query.nextRow() ? query.columnInt(0) : 0;
 }
 
 void MySQLLite::createCategoryTable() {

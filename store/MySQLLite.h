@@ -97,6 +97,9 @@ public:
     // entry that another program adds meanwhile never loses its owner: NoRow
     // when the account is gone or owns entries now.
     WriteResult delUser(int32_t id);
+    // The account that bears the name "root", or bore it last (it may take it back); 0 when
+    // none is known.
+    int32_t rootAccountID();
     // Whether at least one entry belongs to this account; none when the store
     // cannot tell (a failed read must never pass for "no entries").
     std::optional<bool> hasData(int32_t id);

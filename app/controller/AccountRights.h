@@ -15,8 +15,8 @@ bool isNamedRoot(const UserSchema& account);
 bool stillAsLoggedIn(const std::optional<UserSchema>& loginUser,
                      const std::vector<UserSchema>& accounts);
 // Whether an account may be given the name "root": only the account named so
-// keeps it, or takes it back (`rootAccountID`, the one that had it at start);
-// no other account may take root's rights by taking its name.
+// keeps it, or takes it back (`rootAccountID`, the one that had it last); no
+// other account may take root's rights by taking its name.
 bool mayBeNamedRoot(const UserSchema& account, int32_t rootAccountID);
 bool isAdministrator(const std::optional<UserSchema>& loginUser);
 

@@ -307,9 +307,6 @@ private:
     // Moves at every login and logout, so an action that waited on a modal
     // alert can tell that the account it acted for has gone.
     int session_ = 0;
-    // The account named "root" when the program started: the only one that may take that name
-    // back once it has given it up.
-    int32_t rootAccountID_ = 0;
     ReadLatch readLatch_;
     // The reads of the password list that the view was last told of.
     int shownEntryReads_ = 0;

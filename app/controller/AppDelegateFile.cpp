@@ -6,6 +6,7 @@
 #include "toolkit/Localizer.h"
 
 #include <QDir>
+#include <QStatusBar>
 #include <sqlite3.h>
 
 namespace {
@@ -52,6 +53,9 @@ std::optional<DataStamp> AppDelegate::storeStamp() {
     if (!now.known) {
         storeUnreadable();
         return std::nullopt;
+    }
+    if (readLatch_.readWorked()) {
+        window_.statusBar()->clearMessage(); // the file is no longer busy
     }
     return now;
 }

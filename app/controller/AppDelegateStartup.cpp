@@ -1,6 +1,5 @@
 // Start-up: the store, the labels, and the login window in front.
 #include "LockmereMain.h"
-#include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
 #include "toolkit/ButtonColumn.h"
@@ -65,11 +64,6 @@ void AppDelegate::applicationDidFinishLaunching() {
             return found == knownNames.end() ? std::vector<std::string>() : found->second;
         });
     mySQLLite_->createTables();
-    for (const UserSchema& account : mySQLLite_->getUsers(true)) {
-        if (isNamedRoot(account)) {
-            rootAccountID_ = account.ID();
-        }
-    }
 
     initButtons();
     initCreateNewPasswordBox();

@@ -87,7 +87,7 @@ bool AppDelegate::userVerify() {
         }
     }
     if (ui.user1Field->text() == QLatin1String("root") &&
-        !(operation_ == kEdit && mayBeNamedRoot(userSchema_, rootAccountID_))) {
+        !(operation_ == kEdit && mayBeNamedRoot(userSchema_, mySQLLite_->rootAccountID()))) {
         showAlert("RootNameAlert", "RootNameAlertInfo");
         ui.user1Field->setFocus();
         return false;
@@ -105,7 +105,9 @@ bool AppDelegate::maySaveAccount() const {
                (!makesAdministrator || mayChangeAdministratorFlag(loginUser_, userSchema_));
     }
     if (operation_ == kEdit) {
-        const bool flagChanged = makesAdministrator != (userSchema_.IsRoot() == 1);
+        // Changed by the user in this editor: a box left as it was opened keeps the stored flag.
+        const bool flagChanged =
+            editorContents(window_.ui.createUserBox).value(2) != openedContents_.value(2);
         return mayOpenAccount(loginUser_, userSchema_) &&
                (!flagChanged || mayChangeAdministratorFlag(loginUser_, userSchema_));
     }

@@ -18,6 +18,7 @@ bool ReadLatch::mayRead() const {
 }
 
 void ReadLatch::readFailed() {
+    failing_ = true;
     failedAt_ = actions_;
     sinceFailure_.start();
 }

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <utility>
 
 // Keeps a store that could not be read (another program holds the file's lock, or the file is
 // damaged) from being asked again until the user does something new. A list asks once per cell
@@ -16,6 +17,8 @@ public:
     bool mayRead() const;
     // A read failed: none is tried again until the next action.
     void readFailed();
+    // A read worked: true once after failures, so that what was said of them is taken back.
+    bool readWorked() { return std::exchange(failing_, false); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,4 +27,5 @@ private:
     quint64 actions_ = 1;
     quint64 failedAt_ = 0;
     QElapsedTimer sinceFailure_;
+    bool failing_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <unistd.h>
 
 namespace {
@@ -29,7 +31,16 @@ ScreenLockWatch::ScreenLockWatch(QObject* parent) : QObject(parent) {
         QDBusMessage::createMethodCall(kLogind, kLogindPath, kLogind + QStringLiteral(".Manager"),
                                        QStringLiteral("GetSessionByPID"));
     call << static_cast<quint32>(getpid());
-    system.callWithCallback(call, this, SLOT(watchSession(QDBusObjectPath)));
+    // Watched through a typed reply: a slot found by its name was never called, for want of
+    // the object path's type. Without logind the other signals still count.
+    auto* answer = new QDBusPendingCallWatcher(system.asyncCall(call), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<QDBusObjectPath> session = *w;
+        if (!session.isError()) {
+            watchSession(session.value());
+        }
+        w->deleteLater();
+    });
 }
 
 void ScreenLockWatch::watchSession(const QDBusObjectPath& session) {

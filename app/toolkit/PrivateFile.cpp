@@ -1,5 +1,7 @@
 #include "toolkit/PrivateFile.h"
 
+#include "OwnLinks.h"
+
 #include <QFile>
 #include <cerrno>
 #include <climits>
@@ -63,6 +65,9 @@ int writeAll(int descriptor, const QByteArray& bytes) {
 
 PrivateFileWrite writePrivateFile(const QString& path, const QByteArray& bytes) {
     std::string target = QFile::encodeName(path).toStdString();
+    if (!onlyOwnLinks(target)) { // a folder on the way included
+        return {PrivateFileWrite::Outcome::ForeignLink};
+    }
     if (const PrivateFileWrite link = followOwnLinks(target);
         link.outcome != PrivateFileWrite::Outcome::Written) {
         return link;

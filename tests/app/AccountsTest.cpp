@@ -76,8 +76,11 @@ TEST_F(AccountsTest, AnAccountShowsItsPasswordAndOpensOnlyUnderTheRights) {
     openUsersAs("carl");
     openRow(list(), 3);
     ui().pwd1Field->setText("d2");
+    exec("UPDATE LM_USER SET IsRoot=1 WHERE User='dave'"); // root, in another copy, meanwhile
     ui().userSaveButton->click();
-    EXPECT_EQ(sql("SELECT Password FROM LM_USER WHERE User='dave'"), Rows{{"d2"}});
+    EXPECT_EQ(alerts(), Keys{"ChangedMeanwhileAlert/ChangedMeanwhileAlertInfo"});
+    ui().userSaveButton->click(); // saved over it: the password, not the flag carl never touched
+    EXPECT_EQ(sql("SELECT Password, IsRoot FROM LM_USER WHERE User='dave'"), (Rows{{"d2", "1"}}));
     openRow(list(), 3);
     ui().pwd1Field->setText("d3");
     exec("DELETE FROM LM_USER WHERE User='dave'");

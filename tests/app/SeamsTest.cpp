@@ -18,6 +18,16 @@
 #include <QTimer>
 #include <functional>
 
+// Stands in for logind on the test program's own bus: every program is in one session.
+class FakeLogind : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    static inline const QString kSession = QStringLiteral("/org/freedesktop/login1/session/_1");
+public slots:
+    QDBusObjectPath GetSessionByPID(uint) { return QDBusObjectPath(kSession); }
+};
+
 namespace {
 const std::string kNoPermission = "NoPermissionAlert/NoPermissionAlertInfo";
 const std::string kGone = "RecordGone/RecordGoneInfo";
@@ -355,9 +365,13 @@ TEST_F(SeamsTest, FiveMinutesWithoutKeysOrMouseOrALockedScreenLogOutWhateverIsOp
     // A locked screen, as either desktop's screen saver says it, and sleep, as logind says it,
     // at once (the test program's own bus stands in for both buses).
     QDBusConnection system = QDBusConnection::systemBus();
-    if (!system.isConnected() || !system.registerService("org.freedesktop.login1")) {
+    FakeLogind logind;
+    if (!system.isConnected() || !system.registerService("org.freedesktop.login1") ||
+        !system.registerObject("/org/freedesktop/login1", &logind,
+                               QDBusConnection::ExportAllSlots)) {
         GTEST_SKIP() << "no bus to send a locked screen on";
     }
+    start(); // asks logind for its session now
     const std::pair<QDBusConnection, QDBusMessage> desktopSays[] = {
         {QDBusConnection::sessionBus(),
          QDBusMessage::createSignal("/ScreenSaver", "org.freedesktop.ScreenSaver",
@@ -366,6 +380,8 @@ TEST_F(SeamsTest, FiveMinutesWithoutKeysOrMouseOrALockedScreenLogOutWhateverIsOp
          QDBusMessage::createSignal("/", "org.gnome.ScreenSaver", "ActiveChanged")},
         {system, QDBusMessage::createSignal("/org/freedesktop/login1",
                                             "org.freedesktop.login1.Manager", "PrepareForSleep")},
+        {system, QDBusMessage::createSignal(FakeLogind::kSession, "org.freedesktop.login1.Session",
+                                            "Lock")},
     };
     for (auto [bus, signal] : desktopSays) {
         logIn("root", "tiwe");
@@ -460,3 +476,5 @@ TEST_F(SeamsTest, AnEditorsChangesAreAskedAboutOnEveryWayOutButSaveAndCancel) {
     EXPECT_TRUE(app().loginUser());
     EXPECT_EQ(app().shownBox(), ui().createPasswordBox);
 }
+
+#include "SeamsTest.moc"

@@ -216,13 +216,19 @@ TEST_F(TransferTest, AnExportThatFailsKeepsTheOldFileAndNeverWritesThroughAnothe
     exec("ALTER TABLE Elsewhere RENAME TO LM_PASSWORD");
     EXPECT_EQ(contents(real), old);
 
-    // Another user's link is refused; the user's own links are followed, a dangling one too.
+    // Another user's link is refused, also as a folder on the way; the user's own links are
+    // followed, a dangling one too.
     ASSERT_TRUE(QFile::link(real, home_.filePath("foreign")));
-    const bool foreign = lchown(QFile::encodeName(home_.filePath("foreign")), 65534, 65534) == 0;
-    if (foreign) {
-        EXPECT_EQ(exportTo(home_.filePath("foreign")), "ExportFailed/ExportForeignLink");
-        EXPECT_EQ(contents(real), old);
+    ASSERT_TRUE(QFile::link(home_.path(), home_.filePath("folder")));
+    const bool foreign = lchown(QFile::encodeName(home_.filePath("foreign")), 65534, 65534) == 0 &&
+                         lchown(QFile::encodeName(home_.filePath("folder")), 65534, 65534) == 0;
+    for (const char* path : {"foreign", "folder/through.csv"}) {
+        if (foreign) {
+            EXPECT_EQ(exportTo(home_.filePath(path)), "ExportFailed/ExportForeignLink");
+        }
     }
+    EXPECT_EQ(contents(real), old);
+    EXPECT_FALSE(QFile::exists(home_.filePath("through.csv")));
     for (const auto& [link, target] :
          {std::pair<QString, QString>{"mine", "real.csv"}, {"dangling", "new"}}) {
         ASSERT_TRUE(QFile::link(home_.filePath(target), home_.filePath(link)));

@@ -50,6 +50,12 @@ TEST_F(StoreTest, FirstStartMakesAPrivateFileSeededOnceInTheUsersLanguage) {
     start();
     EXPECT_EQ(store_->getIDByCategory("Router"), 7);
     EXPECT_EQ(store_->fileProblem(), FileProblem::None);
+    // root renamed: no second administrator with the published password at the next start,
+    // and the account that bore the name is still known.
+    EXPECT_EQ(OtherConnection(file_).exec("UPDATE LM_USER SET User='boss' WHERE ID=1"), "");
+    start();
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_USER"), Rows{{"1"}});
+    EXPECT_EQ(store_->rootAccountID(), 1);
     EXPECT_EQ(store_->getIDByCategory("router") + store_->getIDByCategory("Router ") +
                   store_->getIDByCategory("' OR '1'='1") + store_->getIDByCategory(std::nullopt),
               0);
@@ -104,10 +110,16 @@ TEST_F(StoreTest, AWriteWaitsForAShortLockEvenAfterAStartOnALockedFile) {
 TEST_F(StoreTest, AnUnusableFolderOrFileIsSaidFailsEveryCallAndKeepsEveryByte) {
     const std::string garbage = "not a database, and it stays so\n" + std::string(5000, '\x01');
     const std::string target = folder_.filePath("target").toStdString();
-    const auto link = [&](bool foreign) {
+    // A link in the file's place, or (`throughForeign`) one of this user's leading to another
+    // user's link on the way to the file.
+    const auto link = [&](bool foreign, bool throughForeign = false) {
         std::filesystem::create_directories(documents_);
-        std::filesystem::create_symlink(target, file_);
-        return !foreign || lchown(file_.c_str(), 65534, 65534) == 0;
+        const std::string first = throughForeign ? folder_.filePath("theirs").toStdString() : "";
+        std::filesystem::create_symlink(target, throughForeign ? first : file_);
+        if (throughForeign) {
+            std::filesystem::create_symlink(first, file_);
+        }
+        return !foreign || lchown((throughForeign ? first : file_).c_str(), 65534, 65534) == 0;
     };
     const std::pair<FileProblem, std::function<bool()>> spoil[] = {
         {FileProblem::NoDocumentsFolder,
@@ -115,6 +127,11 @@ TEST_F(StoreTest, AnUnusableFolderOrFileIsSaidFailsEveryCallAndKeepsEveryByte) {
         {FileProblem::CannotOpen, [&] { return std::filesystem::create_directories(file_); }},
         {FileProblem::DanglingLink, [&] { return link(false); }},
         {FileProblem::ForeignLink, [&] { return link(true); }},
+        {FileProblem::ForeignLink,
+         [&] {
+             std::filesystem::remove(folder_.filePath("theirs").toStdString());
+             return link(true, true);
+         }},
         {FileProblem::NotADatabase,
          [&] {
              std::filesystem::create_directories(documents_);
