@@ -14,4 +14,5 @@ enum class FileProblem {
     Busy,              // another program held the file's lock all the time the store waited
     ReadOnly,          // it opens, but cannot be written: everything can be read, nothing saved
     Moved, // renamed, replaced or deleted while the program ran: nothing more is read or written
+    Protected, // sealed with a file passphrase: opened by unlock(), not before
 };

@@ -4,6 +4,7 @@
 #include "OwnLinks.h"
 #include "ReadRows.h"
 #include "Statement.h"
+#include "sealed/SealedVfs.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -45,8 +46,10 @@ constexpr const char* kSeedAdministrator =
 constexpr const char* kCreateRootTable =
     "CREATE TABLE IF NOT EXISTS LM_ROOT_ACCOUNT(Only INTEGER PRIMARY KEY CHECK(Only=1),"
     "UserID INTEGER NOT NULL)";
-constexpr const char* kRememberRoot = "INSERT OR REPLACE INTO LM_ROOT_ACCOUNT(Only,UserID) "
-                                      "SELECT 1,ID FROM LM_USER WHERE User='root'";
+// Written only when it changes: a start writes nothing to a file that is as it was.
+constexpr const char* kRememberRoot =
+    "INSERT OR REPLACE INTO LM_ROOT_ACCOUNT(Only,UserID) SELECT 1,ID FROM LM_USER WHERE "
+    "User='root' AND ID IS NOT (SELECT UserID FROM LM_ROOT_ACCOUNT)";
 constexpr const char* kSeedCategory = "INSERT INTO LM_CATEGORY(Category) VALUES(?)";
 
 // Makes the file, when it does not exist yet, readable and writable by its
@@ -107,6 +110,9 @@ MySQLLite::MySQLLite(std::string documentsDirectory, LocalizedText localizedText
 
 MySQLLite::~MySQLLite() {
     closeDB();
+    if (key_ != nullptr) {
+        sealedvfs::forget(dbFilePath()); // the last holder of the key: it is wiped now
+    }
 }
 
 std::string MySQLLite::dbFilePath() const {
@@ -128,19 +134,45 @@ int MySQLLite::openDB() {
     if (fileProblem_ != FileProblem::None) {
         return SQLITE_CANTOPEN;
     }
-    const int result = sqlite3_open_v2(path.c_str(), &database_,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    clearLeftovers();
+    // A protected file opens through the sealing VFS once its key is known, and not before.
+    const char* vfs = nullptr;
+    switch (SealedHeader::kindOf(path)) {
+    case SealedHeader::Kind::Plain:
+        key_.reset();
+        break;
+    case SealedHeader::Kind::Damaged:
+        fileProblem_ = FileProblem::Damaged;
+        return SQLITE_CORRUPT;
+    case SealedHeader::Kind::Sealed:
+        if (key_ == nullptr || !sealedvfs::install()) {
+            fileProblem_ = FileProblem::Protected;
+            return SQLITE_AUTH;
+        }
+        vfs = sealedvfs::kName;
+        break;
+    }
+    const int result =
+        sqlite3_open_v2(path.c_str(), &database_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, vfs);
     fileProblem_ = result == SQLITE_OK ? FileProblem::None : FileProblem::CannotOpen;
     if (result == SQLITE_OK) {
-        sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
-        // Another program may have written the file: its triggers and views run no function or
-        // table that could reach outside it, and the schema cannot be rewritten behind SQLite.
-        sqlite3_db_config(database_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        sqlite3_db_config(database_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-        // A deleted password is overwritten, not left standing in the file's free pages.
-        run("PRAGMA secure_delete=ON");
+        configureConnection();
     }
     return result;
+}
+
+void MySQLLite::configureConnection() {
+    sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+    // Another program may have written the file: its triggers and views run no function or
+    // table that could reach outside it, and the schema cannot be rewritten behind SQLite.
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    // A deleted password is overwritten, not left standing in the file's free pages.
+    run("PRAGMA secure_delete=ON");
+    // Sorts and statement journals stay in memory: no temporary file holds a table's text
+    // (a protected file's VFS refuses to make one).
+    run("PRAGMA temp_store=MEMORY");
 }
 
 void MySQLLite::closeDB() {
@@ -192,6 +224,11 @@ FileProblem MySQLLite::checkFile() {
         return problemOf(schema.failure());
     }
     return sqlite3_db_readonly(database_, "main") == 1 ? FileProblem::ReadOnly : FileProblem::None;
+}
+
+bool MySQLLite::isSound() {
+    Statement check(database_, "PRAGMA quick_check");
+    return check.nextRow() && check.columnText(0) == "ok";
 }
 
 void MySQLLite::createSchema() {

@@ -7,6 +7,7 @@
 #include "PasswordSchema.h"
 #include "UserSchema.h"
 #include "WriteResult.h"
+#include "sealed/SealedHeader.h"
 
 #include <cstdint>
 #include <functional>
@@ -62,6 +63,9 @@ public:
     // rows. On a failed open nothing is created and every later operation
     // gives its failure result.
     void createTables();
+    // Whether SQLite finds every page and index of the file sound (its quick check: it reads
+    // the whole file).
+    bool isSound();
     // Why the file cannot be used (or only read) as createTables() found it; None when it can.
     FileProblem fileProblem() const { return fileProblem_; }
     void createUserTable();
@@ -132,6 +136,28 @@ public:
     BatchResult insertPasswords(const std::vector<PasswordSchema>& entries,
                                 const std::function<bool(size_t added)>& keepGoing);
 
+    // --- Protection of the file at rest (MySQLLiteProtection.cpp) ------------
+    // A protected file is sealed page by page with a random file key, which two key slots in
+    // its header keep wrapped: one under the file passphrase, one under a recovery code.
+    bool isProtected() const { return key_ != nullptr; }
+    enum class Unlock { Opened, Refused, Damaged };
+    // Opens a protected file (fileProblem() Protected) with its passphrase or recovery code:
+    // Refused, with nothing read past the header and nothing written, for any other secret;
+    // Damaged when a page fails authentication or the file was cut short.
+    Unlock unlock(const std::string& secret);
+    enum class Conversion { Done, Busy, Failed };
+    // Rewrites the file protected by `passphrase` and `recoveryCode`, or (removeProtection) plain
+    // again, all or nothing: the new file is written beside the old one, checked, synced and
+    // renamed over it, and a plain file's bytes are overwritten before they are let go. A kill at
+    // any moment leaves the old file or the new one. Busy when another program writes meanwhile.
+    Conversion protect(const std::string& passphrase, const std::string& recoveryCode,
+                       KdfCost cost = KdfCost::forUnlocking());
+    Conversion removeProtection();
+    // Wraps the file key anew under another passphrase or recovery code: only that key slot is
+    // written, no page.
+    bool changeSecret(SealedHeader::Slot slot, const std::string& secret,
+                      KdfCost cost = KdfCost::forUnlocking());
+
     // --- Changes -----------------------------------------------------------
     // Where the database stands now; see DataStamp.
     DataStamp dataStamp();
@@ -153,6 +179,16 @@ private:
     WriteResult writeIfUnchanged(const Record& asRead, Read read, Same same, Change change);
     void createSchema();
     FileProblem checkFile();
+    // Sets the connection up as every read and write expects it.
+    void configureConnection();
+    // Whether every page of the protected file opens and none is missing.
+    bool everyPageOpens();
+    // Writes the database as it stands into `target` (through `vfs`), checked, then renames it
+    // over the file and opens that; Busy when another program wrote meanwhile.
+    Conversion convertInto(const std::string& target, const char* vfs, bool wipeOld);
+    // What an earlier conversion left behind when it was stopped: removed, a plain file's bytes
+    // overwritten first.
+    void clearLeftovers();
 
     std::string documentsDirectory_;
     LocalizedText localizedText_;
@@ -164,4 +200,6 @@ private:
     int lastWriteFailure_ = 0;
     int64_t rollbacks_ = 0;
     bool batchOpen_ = false;
+    std::shared_ptr<FileKey> key_;
+    std::optional<SealedHeader> header_;
 };

@@ -12,16 +12,35 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 
-TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
+TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSavedPlainOrProtected) {
     QTemporaryDir folder;
     const std::string documents = folder.filePath("Documents").toStdString();
     MySQLLite(documents, nullptr).createTables();
-    for (const rlim_t limit : {RLIM_INFINITY, rlim_t(256 * 1024)}) {
+    // The store a writer or the check opens: after the plain runs, the file is protected.
+    bool isProtected = false;
+    const auto open = [&](MySQLLite& store) {
+        store.createTables();
+        if (isProtected) {
+            store.unlock("pass phrase");
+        }
+    };
+    for (const rlim_t limit :
+         {RLIM_INFINITY, rlim_t(256 * 1024), rlim_t(0), RLIM_INFINITY, rlim_t(256 * 1024)}) {
+        if (limit == 0) { // between the plain and the protected runs
+            MySQLLite store(documents, nullptr);
+            store.createTables();
+            ASSERT_EQ(store.protect("pass phrase", "0000-0000-0000-0000-0000-0000-0000-0000",
+                                    KdfCost::cheapest()),
+                      MySQLLite::Conversion::Done);
+            isProtected = true;
+            continue;
+        }
         int pipeEnds[2];
         ASSERT_EQ(pipe(pipeEnds), 0);
         const pid_t writer = fork();
@@ -30,7 +49,7 @@ TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
             const rlimit fileSize{limit, limit};
             setrlimit(RLIMIT_FSIZE, &fileSize);
             MySQLLite store(documents, nullptr);
-            store.createTables();
+            open(store);
             for (int i = 0;; ++i) {
                 const PasswordSchema entry =
                     makeEntry(1, 1, std::to_string(i), std::string(3000, 'p'));
@@ -50,13 +69,17 @@ TEST(Robustness, AKilledOrFullDiskWriterLosesNothingItWasToldWasSaved) {
         waitpid(writer, nullptr, 0);
         close(pipeEnds[0]);
         EXPECT_EQ(answer < 0, limit != RLIM_INFINITY) << "the full disk was reported";
-        OtherConnection file(documents + "/Lockmere.sqlite3");
-        EXPECT_EQ(file.rows("PRAGMA integrity_check"), (OtherConnection::Rows{{"ok"}}));
-        EXPECT_EQ(file.rows("SELECT count(DISTINCT Title) FROM LM_PASSWORD WHERE "
-                            "CAST(Title AS INTEGER) < " +
-                            std::to_string(saved)),
-                  (OtherConnection::Rows{{std::to_string(saved)}}));
-        EXPECT_EQ(file.exec("DELETE FROM LM_PASSWORD"), "");
+        MySQLLite store(documents, nullptr); // every page whole, and every save there
+        open(store);
+        ASSERT_EQ(store.fileProblem(), FileProblem::None) << isProtected;
+        EXPECT_TRUE(store.isSound()) << isProtected;
+        std::set<int> titles;
+        for (const PasswordSchema& entry : store.getAllPasswords(1)) {
+            titles.insert(std::stoi(*entry.Title()));
+            EXPECT_EQ(store.delPassword(entry.ID()), WriteResult::Done);
+        }
+        EXPECT_EQ(titles.size(), titles.empty() ? 0 : *titles.rbegin() + 1u) << isProtected;
+        EXPECT_GE(static_cast<int>(titles.size()), saved) << isProtected;
     }
 }
 
