@@ -7,6 +7,7 @@
 #include "passwordtools/GeneratorOptions.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
+#include "protection/FileProtection.h"
 #include "search/EntrySearch.h"
 #include "sessionguard/IdleWatch.h"
 #include "sessionguard/ScreenLockWatch.h"
@@ -129,6 +130,8 @@ public:
     void escapeEditor();
     // Enables exactly the commands that apply now.
     void updateCommands();
+    // Protecting the file at rest (app/protection).
+    FileProtection& protection() { return *protection_; }
 
     // --- The lists' data source (AppDelegateDataSource.cpp) ---------------
     int numberOfRowsInTableView(QTableView* table) override;
@@ -263,6 +266,8 @@ private:
     static std::vector<int32_t> categoryRows(const CategoryKeys& keys, const OptionalText& name);
     // What the start found wrong with the file, said once before the login window.
     void sayFileProblem();
+    void showLoginWindow();
+    bool mayChangeFile();
 
     LoginWindow& loginWindow_;
     MainWindow& window_;
@@ -332,6 +337,7 @@ private:
     FileChooser fileChooser_ = dialogFileChooser();
 
     SecretClipboard secretClipboard_;
+    std::unique_ptr<FileProtection> protection_;
     PasswordGenerator passwordGenerator_;
     QStringList wordList_;
     IdleWatch idleWatch_{kIdleLogout};

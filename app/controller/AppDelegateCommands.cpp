@@ -1,6 +1,7 @@
 // Every command that has a shortcut or a menu entry is one QAction: its shortcut, the menu bar,
 // the context menu and any button that stands for it trigger the same object, so the key a menu
 // shows is the key that works, and a command that does not apply is disabled everywhere at once.
+#include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
@@ -119,6 +120,8 @@ void AppDelegate::makeMenuBar() {
     QMenu* file = bar->addMenu(Localizer::text("FileMenu"));
     file->addActions({commands_.importEntries, commands_.exportEntries});
     file->addSeparator();
+    file->addActions(protection_->commands());
+    file->addSeparator();
     file->addActions({commands_.logout, commands_.quit});
     QMenu* entry = bar->addMenu(Localizer::text("EntryMenu"));
     entry->addAction(commands_.newEntry);
@@ -144,6 +147,20 @@ void AppDelegate::updateCommands() {
                              commands_.importEntries, commands_.exportEntries}) {
         command->setEnabled(loggedIn);
     }
+    protection_->updateCommands(isAdministrator(loginUser_));
+}
+
+// Protecting the file changes it for every account: an administrator's, as the file holds the
+// account now.
+bool AppDelegate::mayChangeFile() {
+    if (!sessionStillValid()) {
+        return false;
+    }
+    if (!isAdministrator(loginUser_)) {
+        showAlert("NoPermissionAlert", "NoPermissionAlertInfo");
+        return false;
+    }
+    return true;
 }
 
 void AppDelegate::showUsersAction() {

@@ -39,6 +39,8 @@ const char* problemKey(FileProblem problem) {
         return "FileReadOnly";
     case FileProblem::Moved:
         return "FileMoved";
+    case FileProblem::Protected:
+        break; // asked for its passphrase, not said to be unusable
     }
     return "";
 }
@@ -116,7 +118,7 @@ bool AppDelegate::sessionStillValid() {
 // saves will not.
 void AppDelegate::sayFileProblem() {
     const FileProblem problem = mySQLLite_->fileProblem();
-    if (problem == FileProblem::None) {
+    if (problem == FileProblem::None || problem == FileProblem::Protected) {
         return;
     }
     const QString path = QDir::toNativeSeparators(QString::fromStdString(mySQLLite_->dbFilePath()));

@@ -73,9 +73,23 @@ void AppDelegate::applicationDidFinishLaunching() {
     loginWindow_.ui.passwordTextField->setPlaceholderText(Localizer::text("Password"));
     loginWindow_.ui.loginButton->setText(Localizer::text("LogIn"));
     nameControlsForAssistiveTechnology(loginWindow_.ui, window_.ui);
+    protection_ = std::make_unique<FileProtection>(
+        *mySQLLite_, alerts_,
+        FileProtection::Hooks{[this] { return mayChangeFile(); },
+                              [this](const QString& secret) { secretClipboard_.copy(secret); }},
+        &window_);
     makeCommands();
 
     window_.hide();
+    // A protected file is opened with its passphrase first: until then no account can log in.
+    if (mySQLLite_->fileProblem() == FileProblem::Protected) {
+        protection_->askToUnlock([this] { showLoginWindow(); });
+    } else {
+        showLoginWindow();
+    }
+}
+
+void AppDelegate::showLoginWindow() {
     loginWindow_.show();
     loginWindow_.raise();
     loginWindow_.activateWindow();

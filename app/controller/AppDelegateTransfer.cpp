@@ -216,7 +216,10 @@ void AppDelegate::runImport(const ImportPlan& plan) {
 }
 
 void AppDelegate::exportAction() {
-    if (!loginUser_ || alerts_.runDeleteConfirmation("ExportWarning", "ExportWarningInfo", "Export",
+    // A protected file's entries leave its protection: the warning says so.
+    const char* warning =
+        mySQLLite_->isProtected() ? "ExportWarningProtectedInfo" : "ExportWarningInfo";
+    if (!loginUser_ || alerts_.runDeleteConfirmation("ExportWarning", warning, "Export",
                                                      "Cancel") != AlertDefaultReturn) {
         return;
     }

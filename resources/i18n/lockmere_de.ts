@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 kann nur gelesen werden (schreibgeschützte Datei oder Ordner). Nichts wurde geändert.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Datei mit einer Passphrase schützen…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Passphrase der Datei ändern…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Neuen Wiederherstellungscode anzeigen…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Schutz aufheben…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 ist geschützt. Geben Sie die Passphrase der Datei oder ihren Wiederherstellungscode ein, um sie zu öffnen. Danach meldet sich jeder wie gewohnt an.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Passphrase der Datei oder Wiederherstellungscode</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>Das ist weder die Passphrase der Datei noch ihr Wiederherstellungscode. Nichts wurde geändert; versuchen Sie es erneut.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>Die Datei ist beschädigt: Ein Teil davon wurde außerhalb von Lockmere geändert oder abgeschnitten. Es wurde nichts hineingeschrieben; stellen Sie sie aus einer Sicherung wieder her.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Schutz aufheben</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Passphrase der Datei</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Jeder, der Lockmere auf diesem Computer startet, braucht sie vor der Anmeldung: Nennen Sie sie allen, die die Datei mitbenutzen. Wählen Sie Wörter, die leicht zu merken und schwer zu erraten sind.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Neue Passphrase</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Noch einmal eingeben</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Diese Passphrase verwenden</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Eine Passphrase hat mindestens %1 Zeichen.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Diese Passphrase ist zu leicht zu erraten: Fügen Sie Wörter hinzu oder wählen Sie weniger gebräuchliche.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>Die beiden Passphrasen unterscheiden sich: Geben Sie zweimal dieselbe ein.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Wiederherstellungscode</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Falls die Passphrase der Datei vergessen wird, öffnet dieser Code die Datei. Er wird nur jetzt angezeigt: Schreiben Sie ihn auf und bewahren Sie ihn getrennt von diesem Computer auf. Ohne Passphrase und ohne diesen Code kann niemand die Datei öffnen, auch Lockmere nicht.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Code kopieren</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>Ich habe den Code aufgeschrieben und bewahre ihn getrennt von diesem Computer auf</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>Die Datei ist geschützt</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Jede Seite von Lockmere.sqlite3 ist jetzt verschlüsselt, und die unverschlüsselte Fassung wurde überschrieben. Ab dem nächsten Start fragt Lockmere nach der Passphrase (oder dem Wiederherstellungscode), bevor sich jemand anmelden kann.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>Die Passphrase der Datei ist geändert</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>Ab jetzt öffnet nur die neue Passphrase (oder der Wiederherstellungscode) die Datei; die alte nicht mehr.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>Der Wiederherstellungscode ist neu</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>Ab jetzt öffnet nur der eben angezeigte Code die Datei, wenn die Passphrase vergessen ist; der alte nicht mehr.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>Der Schutz ist aufgehoben</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 ist wieder eine gewöhnliche SQLite-Datei: Wer sie lesen kann, kann jedes Passwort darin lesen.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>Die Datei wurde nicht geändert</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere konnte die neue Datei nicht schreiben oder prüfen (volle Festplatte, ein Ordner ohne Schreibrecht). Die Datei ist wie zuvor und öffnet sich wie bisher.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Den Schutz der Datei aufheben?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 wird wieder als gewöhnliche SQLite-Datei geschrieben: Wer sie lesen kann (eine Sicherung, ein synchronisierter Ordner, ein anderes Programm unter dieser Anmeldung), liest jedes Passwort jedes Kontos. Passphrase und Wiederherstellungscode werden nicht mehr gebraucht.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 ist geschützt, die exportierte Datei aber nicht: Wer sie lesen kann, kann jedes Passwort dieses Kontos lesen. Sie wird nur für Ihre Anmeldung an diesem Computer lesbar angelegt, also auch für alle, die diese Anmeldung mitbenutzen; löschen Sie sie, sobald Sie sie nicht mehr brauchen.</translation>
+    </message>
 </context>
 </TS>

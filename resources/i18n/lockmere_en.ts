@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Protect File with a Passphrase…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Change File Passphrase…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Show New Recovery Code…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Remove Protection…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>File passphrase or recovery code</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>This is not the file passphrase or the recovery code. Nothing was changed; try again.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Remove Protection</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>File passphrase</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>New file passphrase</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Type it again</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Use This Passphrase</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>A file passphrase has at least %1 characters.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>This passphrase is too easy to guess: add words, or choose less common ones.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>The two passphrases differ: type the same one twice.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Recovery code</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Copy the Code</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>I have written the code down and keep it apart from this computer</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>The file is protected</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>The file passphrase is changed</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>The recovery code is new</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>Protection is removed</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>The file was not changed</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Remove the file's protection?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</translation>
+    </message>
 </context>
 </TS>

@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 solo se puede leer (archivo o carpeta de solo lectura). No se ha cambiado nada.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Proteger el archivo con una frase de contraseña…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Cambiar la frase de contraseña del archivo…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Mostrar un nuevo código de recuperación…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Quitar la protección…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 está protegido. Escriba su frase de contraseña, o su código de recuperación, para abrirlo. Después cada persona inicia sesión como siempre.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Frase de contraseña del archivo o código de recuperación</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>No es la frase de contraseña del archivo ni su código de recuperación. No se ha cambiado nada; vuelva a intentarlo.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>El archivo está dañado: una parte se cambió o se cortó fuera de Lockmere. No se ha escrito nada en él; restáurelo de una copia.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Quitar la protección</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Frase de contraseña del archivo</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Todo el que inicie Lockmere en este ordenador la necesitará antes de iniciar sesión: dígasela a quienes comparten el archivo. Elija palabras fáciles de recordar y difíciles de adivinar.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nueva frase de contraseña</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Escríbala otra vez</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Usar esta frase de contraseña</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Una frase de contraseña tiene al menos %1 caracteres.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Esta frase de contraseña es demasiado fácil de adivinar: añada palabras o elija otras menos comunes.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>Las dos frases de contraseña no coinciden: escriba dos veces la misma.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Código de recuperación</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Si alguna vez se olvida la frase de contraseña, este código abre el archivo en su lugar. Solo se muestra ahora: anótelo y guárdelo lejos de este ordenador. Sin la frase de contraseña y sin este código nadie puede abrir el archivo, ni siquiera Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Copiar el código</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>He anotado el código y lo guardo lejos de este ordenador</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>El archivo está protegido</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Cada página de Lockmere.sqlite3 está ahora cifrada, y su copia sin cifrar se ha sobrescrito. Desde el próximo inicio, Lockmere pide la frase de contraseña (o el código de recuperación) antes de que nadie pueda iniciar sesión.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>La frase de contraseña del archivo ha cambiado</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>A partir de ahora solo la nueva frase de contraseña (o el código de recuperación) abre el archivo; la anterior ya no.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>El código de recuperación es nuevo</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>A partir de ahora solo el código recién mostrado abre el archivo si se olvida la frase de contraseña; el anterior ya no.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>Se ha quitado la protección</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 vuelve a ser un archivo SQLite normal: cualquiera que pueda leerlo puede leer todas sus contraseñas.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>El archivo no se ha cambiado</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere no pudo escribir o comprobar el archivo nuevo (disco lleno, una carpeta sin permiso de escritura). El archivo está como estaba y se abre como antes.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>¿Quitar la protección del archivo?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 se volverá a escribir como archivo SQLite normal: cualquiera que pueda leerlo (una copia de seguridad, una carpeta sincronizada, otro programa de este usuario) leerá todas las contraseñas de todas las cuentas. La frase de contraseña y el código de recuperación ya no harán falta.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 está protegido, pero el archivo que exporta no: cualquiera que pueda leerlo puede leer todas las contraseñas de esta cuenta. Solo lo puede leer su usuario de este ordenador, es decir, también todos los que lo comparten; elimínelo cuando ya no lo necesite.</translation>
+    </message>
 </context>
 </TS>

@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 ne peut qu'être lu (fichier ou dossier en lecture seule). Rien n'a été modifié.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Protéger le fichier par une phrase secrète…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Changer la phrase secrète du fichier…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Afficher un nouveau code de récupération…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Retirer la protection…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 est protégé. Saisissez sa phrase secrète, ou son code de récupération, pour l'ouvrir. Ensuite chacun se connecte comme d'habitude.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Phrase secrète du fichier ou code de récupération</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>Ce n'est ni la phrase secrète du fichier ni son code de récupération. Rien n'a été modifié ; réessayez.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>Le fichier est endommagé : une partie a été modifiée ou coupée hors de Lockmere. Rien n'y a été écrit ; restaurez-le depuis une sauvegarde.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Retirer la protection</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Phrase secrète du fichier</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Toute personne qui lance Lockmere sur cet ordinateur en aura besoin avant de se connecter : communiquez-la à ceux qui partagent le fichier. Choisissez des mots faciles à retenir et difficiles à deviner.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nouvelle phrase secrète</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Saisissez-la à nouveau</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Utiliser cette phrase secrète</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Une phrase secrète compte au moins %1 caractères.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Cette phrase secrète est trop facile à deviner : ajoutez des mots, ou choisissez-en de moins courants.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>Les deux phrases secrètes diffèrent : saisissez deux fois la même.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Code de récupération</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Si la phrase secrète du fichier est oubliée, ce code ouvre le fichier à sa place. Il n'est affiché que maintenant : notez-le et gardez-le à l'écart de cet ordinateur. Sans la phrase secrète ni ce code, personne ne peut ouvrir le fichier, pas même Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Copier le code</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>J'ai noté le code et je le garde à l'écart de cet ordinateur</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>Le fichier est protégé</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Chaque page de Lockmere.sqlite3 est maintenant chiffrée, et sa copie en clair a été écrasée. Dès le prochain lancement, Lockmere demande la phrase secrète (ou le code de récupération) avant toute connexion.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>La phrase secrète du fichier a été changée</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>Désormais seule la nouvelle phrase secrète (ou le code de récupération) ouvre le fichier ; l'ancienne ne l'ouvre plus.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>Le code de récupération est nouveau</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>Désormais seul le code qui vient d'être affiché ouvre le fichier si la phrase secrète est oubliée ; l'ancien ne l'ouvre plus.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>La protection est retirée</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 est de nouveau un simple fichier SQLite : quiconque peut le lire peut lire tous ses mots de passe.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>Le fichier n'a pas été modifié</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere n'a pas pu écrire ou vérifier le nouveau fichier (disque plein, dossier non accessible en écriture). Le fichier est tel qu'il était et s'ouvre comme avant.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Retirer la protection du fichier ?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 sera réécrit comme simple fichier SQLite : quiconque peut le lire (une sauvegarde, un dossier synchronisé, un autre programme de cette session) lira tous les mots de passe de tous les comptes. La phrase secrète et le code de récupération ne seront plus nécessaires.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 est protégé, mais le fichier exporté ne l'est pas : quiconque peut le lire peut lire tous les mots de passe de ce compte. Il n'est lisible que par votre session sur cet ordinateur, donc aussi par tous ceux qui la partagent ; supprimez-le dès que vous n'en avez plus besoin.</translation>
+    </message>
 </context>
 </TS>

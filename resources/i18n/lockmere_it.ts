@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 può solo essere letto (file o cartella di sola lettura). Non è stato cambiato nulla.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Proteggi il file con una passphrase…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Cambia la passphrase del file…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Mostra un nuovo codice di recupero…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Rimuovi la protezione…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 è protetto. Digita la sua passphrase, o il codice di recupero, per aprirlo. Poi ognuno accede come al solito.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Passphrase del file o codice di recupero</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>Non è la passphrase del file né il codice di recupero. Non è stato cambiato nulla; riprova.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>Il file è danneggiato: una sua parte è stata cambiata o tagliata fuori da Lockmere. Non vi è stato scritto nulla; ripristinalo da un backup.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Rimuovi la protezione</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Passphrase del file</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Chiunque avvii Lockmere su questo computer ne avrà bisogno prima di accedere: comunicala a chi condivide il file. Scegli parole facili da ricordare e difficili da indovinare.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nuova passphrase</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Digitala di nuovo</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Usa questa passphrase</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Una passphrase ha almeno %1 caratteri.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Questa passphrase è troppo facile da indovinare: aggiungi parole o scegline di meno comuni.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>Le due passphrase sono diverse: digita due volte la stessa.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Codice di recupero</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Se la passphrase del file viene dimenticata, questo codice apre il file al suo posto. È mostrato solo ora: scrivilo e conservalo lontano da questo computer. Senza la passphrase e senza questo codice nessuno può aprire il file, nemmeno Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Copia il codice</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>Ho scritto il codice e lo conservo lontano da questo computer</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>Il file è protetto</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Ogni pagina di Lockmere.sqlite3 ora è cifrata, e la sua copia in chiaro è stata sovrascritta. Dal prossimo avvio Lockmere chiede la passphrase (o il codice di recupero) prima che chiunque possa accedere.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>La passphrase del file è cambiata</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>D'ora in poi solo la nuova passphrase (o il codice di recupero) apre il file; quella vecchia non più.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>Il codice di recupero è nuovo</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>D'ora in poi solo il codice appena mostrato apre il file se la passphrase viene dimenticata; quello vecchio non più.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>La protezione è stata rimossa</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 è di nuovo un normale file SQLite: chiunque possa leggerlo può leggere tutte le sue password.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>Il file non è stato modificato</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere non è riuscito a scrivere o verificare il nuovo file (disco pieno, una cartella senza permesso di scrittura). Il file è com'era e si apre come prima.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Rimuovere la protezione del file?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 sarà riscritto come normale file SQLite: chiunque possa leggerlo (un backup, una cartella sincronizzata, un altro programma di questo utente) leggerà tutte le password di tutti gli account. Passphrase e codice di recupero non serviranno più.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 è protetto, ma il file esportato no: chiunque possa leggerlo può leggere tutte le password di questo account. È leggibile solo dal tuo utente di questo computer, quindi anche da chi lo condivide; eliminalo quando non ti serve più.</translation>
+    </message>
 </context>
 </TS>

@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 kan alleen worden gelezen (alleen-lezen bestand of map). Er is niets gewijzigd.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Bestand beveiligen met een wachtwoordzin…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Wachtwoordzin van het bestand wijzigen…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Nieuwe herstelcode tonen…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Beveiliging verwijderen…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 is beveiligd. Typ de wachtwoordzin van het bestand, of de herstelcode, om het te openen. Daarna meldt iedereen zich aan zoals gewoonlijk.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Wachtwoordzin van het bestand of herstelcode</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>Dit is niet de wachtwoordzin van het bestand en ook niet de herstelcode. Er is niets gewijzigd; probeer het opnieuw.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>Het bestand is beschadigd: een deel ervan is buiten Lockmere gewijzigd of afgeknipt. Er is niets in geschreven; zet het terug uit een back-up.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Beveiliging verwijderen</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Wachtwoordzin van het bestand</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Iedereen die Lockmere op deze computer start, heeft hem nodig voordat hij zich aanmeldt: vertel hem aan wie het bestand deelt. Kies woorden die makkelijk te onthouden en moeilijk te raden zijn.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nieuwe wachtwoordzin</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Typ hem opnieuw</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Deze wachtwoordzin gebruiken</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Een wachtwoordzin heeft minstens %1 tekens.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Deze wachtwoordzin is te makkelijk te raden: voeg woorden toe of kies minder gangbare.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>De twee wachtwoordzinnen verschillen: typ twee keer dezelfde.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Herstelcode</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Als de wachtwoordzin van het bestand ooit vergeten wordt, opent deze code het bestand. Hij wordt alleen nu getoond: schrijf hem op en bewaar hem apart van deze computer. Zonder wachtwoordzin en zonder deze code kan niemand het bestand openen, ook Lockmere niet.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Code kopiëren</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>Ik heb de code opgeschreven en bewaar hem apart van deze computer</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>Het bestand is beveiligd</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Elke pagina van Lockmere.sqlite3 is nu versleuteld, en de onversleutelde versie is overschreven. Vanaf de volgende start vraagt Lockmere om de wachtwoordzin (of de herstelcode) voordat iemand zich kan aanmelden.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>De wachtwoordzin van het bestand is gewijzigd</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>Vanaf nu opent alleen de nieuwe wachtwoordzin (of de herstelcode) het bestand; de oude niet meer.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>De herstelcode is nieuw</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>Vanaf nu opent alleen de zojuist getoonde code het bestand als de wachtwoordzin vergeten is; de oude niet meer.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>De beveiliging is verwijderd</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 is weer een gewoon SQLite-bestand: iedereen die het kan lezen, kan elk wachtwoord erin lezen.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>Het bestand is niet gewijzigd</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere kon het nieuwe bestand niet schrijven of controleren (schijf vol, een map zonder schrijfrecht). Het bestand is zoals het was en opent zoals voorheen.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>De beveiliging van het bestand verwijderen?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 wordt weer als gewoon SQLite-bestand geschreven: iedereen die het kan lezen (een back-up, een gesynchroniseerde map, een ander programma onder deze aanmelding) leest elk wachtwoord van elk account. De wachtwoordzin en de herstelcode zijn dan niet meer nodig.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 is beveiligd, maar het geëxporteerde bestand niet: iedereen die het kan lezen, kan elk wachtwoord van dit account lezen. Alleen uw aanmelding op deze computer kan het lezen, dus ook iedereen die die aanmelding deelt; verwijder het zodra u het niet meer nodig hebt.</translation>
+    </message>
 </context>
 </TS>

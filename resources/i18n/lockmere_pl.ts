@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>Lockmere.sqlite3 można tylko odczytać (plik lub folder tylko do odczytu). Nic nie zostało zmienione.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Zabezpiecz plik hasłem…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Zmień hasło pliku…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Pokaż nowy kod odzyskiwania…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Usuń zabezpieczenie…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 jest zabezpieczony. Wpisz hasło pliku albo kod odzyskiwania, aby go otworzyć. Potem każdy loguje się jak zwykle.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Hasło pliku lub kod odzyskiwania</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>To nie jest hasło pliku ani kod odzyskiwania. Nic nie zostało zmienione; spróbuj ponownie.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>Plik jest uszkodzony: jego część została zmieniona lub ucięta poza Lockmere. Nic w nim nie zapisano; przywróć go z kopii zapasowej.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Usuń zabezpieczenie</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Hasło pliku</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Każdy, kto uruchomi Lockmere na tym komputerze, będzie go potrzebował przed zalogowaniem: przekaż je osobom, które korzystają z pliku. Wybierz słowa łatwe do zapamiętania i trudne do odgadnięcia.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nowe hasło pliku</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Wpisz je ponownie</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Użyj tego hasła</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Hasło pliku ma co najmniej %1 znaków.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>To hasło jest zbyt łatwe do odgadnięcia: dodaj słowa lub wybierz mniej popularne.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>Te dwa hasła się różnią: wpisz dwa razy to samo.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Kod odzyskiwania</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Jeśli hasło pliku zostanie zapomniane, ten kod otworzy plik. Jest pokazywany tylko teraz: zapisz go i przechowuj z dala od tego komputera. Bez hasła i bez tego kodu nikt nie otworzy pliku, nawet Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Kopiuj kod</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>Zapisałem kod i przechowuję go z dala od tego komputera</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>Plik jest zabezpieczony</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Każda strona Lockmere.sqlite3 jest teraz zaszyfrowana, a jej jawna kopia została nadpisana. Od następnego uruchomienia Lockmere poprosi o hasło pliku (lub kod odzyskiwania), zanim ktokolwiek się zaloguje.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>Hasło pliku zostało zmienione</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>Od teraz plik otwiera tylko nowe hasło (lub kod odzyskiwania); stare już nie.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>Kod odzyskiwania jest nowy</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>Od teraz, gdy hasło zostanie zapomniane, plik otworzy tylko właśnie pokazany kod; stary już nie.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>Zabezpieczenie zostało usunięte</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>Lockmere.sqlite3 jest znów zwykłym plikiem SQLite: każdy, kto może go odczytać, odczyta wszystkie hasła.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>Plik nie został zmieniony</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>Lockmere nie mógł zapisać ani sprawdzić nowego pliku (pełny dysk, folder bez prawa zapisu). Plik jest taki jak był i otwiera się jak wcześniej.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Usunąć zabezpieczenie pliku?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>Lockmere.sqlite3 zostanie zapisany z powrotem jako zwykły plik SQLite: każdy, kto może go odczytać (kopia zapasowa, synchronizowany folder, inny program tego użytkownika), odczyta każde hasło każdego konta. Hasło pliku i kod odzyskiwania nie będą już potrzebne.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>Lockmere.sqlite3 jest zabezpieczony, ale eksportowany plik nie: każdy, kto może go odczytać, odczyta każde hasło tego konta. Może go odczytać tylko Twój użytkownik tego komputera, czyli także każdy, kto z niego korzysta; usuń go, gdy nie będzie już potrzebny.</translation>
+    </message>
 </context>
 </TS>

@@ -719,5 +719,149 @@
         <source>Lockmere.sqlite3 can only be read (a read-only file or folder). Nothing was changed.</source>
         <translation>O Lockmere.sqlite3 só pode ser lido (arquivo ou pasta somente leitura). Nada foi alterado.</translation>
     </message>
+    <message id="ProtectMenu">
+        <source>Protect File with a Passphrase…</source>
+        <translation>Proteger o arquivo com uma frase secreta…</translation>
+    </message>
+    <message id="ChangePassphraseMenu">
+        <source>Change File Passphrase…</source>
+        <translation>Alterar a frase secreta do arquivo…</translation>
+    </message>
+    <message id="NewRecoveryCodeMenu">
+        <source>Show New Recovery Code…</source>
+        <translation>Mostrar um novo código de recuperação…</translation>
+    </message>
+    <message id="RemoveProtectionMenu">
+        <source>Remove Protection…</source>
+        <translation>Remover a proteção…</translation>
+    </message>
+    <message id="UnlockButton">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="UnlockPrompt">
+        <source>%1 is protected. Type its file passphrase, or its recovery code, to open it. Then each person logs in as usual.</source>
+        <translation>%1 está protegido. Digite a frase secreta do arquivo, ou o código de recuperação, para abri-lo. Depois cada pessoa entra como de costume.</translation>
+    </message>
+    <message id="UnlockField">
+        <source>File passphrase or recovery code</source>
+        <translation>Frase secreta do arquivo ou código de recuperação</translation>
+    </message>
+    <message id="UnlockRefused">
+        <source>This is not the file passphrase or the recovery code. Nothing was changed; try again.</source>
+        <translation>Esta não é a frase secreta do arquivo nem o código de recuperação. Nada foi alterado; tente de novo.</translation>
+    </message>
+    <message id="UnlockDamaged">
+        <source>The file is damaged: a part of it has been changed or cut off outside Lockmere. Nothing was written to it; restore it from a backup.</source>
+        <translation>O arquivo está danificado: uma parte dele foi alterada ou cortada fora do Lockmere. Nada foi gravado nele; restaure-o de um backup.</translation>
+    </message>
+    <message id="Continue">
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message id="RemoveProtection">
+        <source>Remove Protection</source>
+        <translation>Remover a proteção</translation>
+    </message>
+    <message id="NewPassphraseTitle">
+        <source>File passphrase</source>
+        <translation>Frase secreta do arquivo</translation>
+    </message>
+    <message id="NewPassphraseInfo">
+        <source>Everyone who starts Lockmere on this computer will need it before logging in: tell it to the people who share the file. Choose words that are easy to remember and hard to guess.</source>
+        <translation>Todos que abrirem o Lockmere neste computador vão precisar dela antes de entrar: conte-a a quem compartilha o arquivo. Escolha palavras fáceis de lembrar e difíceis de adivinhar.</translation>
+    </message>
+    <message id="NewPassphrase">
+        <source>New file passphrase</source>
+        <translation>Nova frase secreta</translation>
+    </message>
+    <message id="RepeatPassphrase">
+        <source>Type it again</source>
+        <translation>Digite de novo</translation>
+    </message>
+    <message id="SetPassphrase">
+        <source>Use This Passphrase</source>
+        <translation>Usar esta frase secreta</translation>
+    </message>
+    <message id="PassphraseTooShort">
+        <source>A file passphrase has at least %1 characters.</source>
+        <translation>Uma frase secreta tem pelo menos %1 caracteres.</translation>
+    </message>
+    <message id="PassphraseTooWeak">
+        <source>This passphrase is too easy to guess: add words, or choose less common ones.</source>
+        <translation>Esta frase secreta é fácil demais de adivinhar: acrescente palavras ou escolha outras menos comuns.</translation>
+    </message>
+    <message id="PassphrasesDiffer">
+        <source>The two passphrases differ: type the same one twice.</source>
+        <translation>As duas frases secretas são diferentes: digite a mesma duas vezes.</translation>
+    </message>
+    <message id="RecoveryCodeTitle">
+        <source>Recovery code</source>
+        <translation>Código de recuperação</translation>
+    </message>
+    <message id="RecoveryCodeInfo">
+        <source>If the file passphrase is ever forgotten, this code opens the file instead. It is shown only now: write it down and keep it apart from this computer. Without the passphrase and without this code nobody can open the file, not even Lockmere.</source>
+        <translation>Se a frase secreta do arquivo for esquecida, este código abre o arquivo no lugar dela. Ele só é mostrado agora: anote-o e guarde-o longe deste computador. Sem a frase secreta e sem este código ninguém abre o arquivo, nem o Lockmere.</translation>
+    </message>
+    <message id="CopyRecoveryCode">
+        <source>Copy the Code</source>
+        <translation>Copiar o código</translation>
+    </message>
+    <message id="RecoveryCodeKept">
+        <source>I have written the code down and keep it apart from this computer</source>
+        <translation>Anotei o código e o guardo longe deste computador</translation>
+    </message>
+    <message id="ProtectedAlert">
+        <source>The file is protected</source>
+        <translation>O arquivo está protegido</translation>
+    </message>
+    <message id="ProtectedAlertInfo">
+        <source>Every page of Lockmere.sqlite3 is now encrypted, and its plain copy was overwritten. From the next start on, Lockmere asks for the file passphrase (or the recovery code) before anyone can log in.</source>
+        <translation>Cada página do Lockmere.sqlite3 agora está criptografada, e a cópia sem criptografia foi sobrescrita. A partir da próxima abertura, o Lockmere pede a frase secreta (ou o código de recuperação) antes que alguém possa entrar.</translation>
+    </message>
+    <message id="PassphraseChangedAlert">
+        <source>The file passphrase is changed</source>
+        <translation>A frase secreta do arquivo foi alterada</translation>
+    </message>
+    <message id="PassphraseChangedAlertInfo">
+        <source>From now on only the new passphrase (or the recovery code) opens the file; the old one no longer does.</source>
+        <translation>A partir de agora só a nova frase secreta (ou o código de recuperação) abre o arquivo; a antiga não mais.</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlert">
+        <source>The recovery code is new</source>
+        <translation>O código de recuperação é novo</translation>
+    </message>
+    <message id="RecoveryCodeChangedAlertInfo">
+        <source>From now on only the code just shown opens the file when the passphrase is forgotten; the old code no longer does.</source>
+        <translation>A partir de agora só o código que acabou de ser mostrado abre o arquivo se a frase secreta for esquecida; o antigo não mais.</translation>
+    </message>
+    <message id="ProtectionRemovedAlert">
+        <source>Protection is removed</source>
+        <translation>A proteção foi removida</translation>
+    </message>
+    <message id="ProtectionRemovedAlertInfo">
+        <source>Lockmere.sqlite3 is a plain SQLite file again: anyone who can read it can read every password in it.</source>
+        <translation>O Lockmere.sqlite3 voltou a ser um arquivo SQLite comum: quem puder lê-lo pode ler todas as senhas nele.</translation>
+    </message>
+    <message id="ProtectionFailed">
+        <source>The file was not changed</source>
+        <translation>O arquivo não foi alterado</translation>
+    </message>
+    <message id="ProtectionFailedInfo">
+        <source>Lockmere could not write or check the new file (a full disk, a folder it may not write to). The file is as it was, and opens as before.</source>
+        <translation>O Lockmere não conseguiu gravar ou verificar o novo arquivo (disco cheio, pasta sem permissão de gravação). O arquivo está como estava e abre como antes.</translation>
+    </message>
+    <message id="RemoveProtectionAlert">
+        <source>Remove the file's protection?</source>
+        <translation>Remover a proteção do arquivo?</translation>
+    </message>
+    <message id="RemoveProtectionAlertInfo">
+        <source>Lockmere.sqlite3 will be written back as a plain SQLite file: anyone who can read it (a backup, a synced folder, another program at this login) will read every password of every account. The passphrase and the recovery code will no longer be needed.</source>
+        <translation>O Lockmere.sqlite3 será gravado de volta como arquivo SQLite comum: quem puder lê-lo (um backup, uma pasta sincronizada, outro programa deste usuário) lerá todas as senhas de todas as contas. A frase secreta e o código de recuperação não serão mais necessários.</translation>
+    </message>
+    <message id="ExportWarningProtectedInfo">
+        <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
+        <translation>O Lockmere.sqlite3 está protegido, mas o arquivo exportado não: quem puder lê-lo pode ler todas as senhas desta conta. Só o seu usuário deste computador pode lê-lo, ou seja, também quem o compartilha; exclua-o quando não precisar mais dele.</translation>
+    </message>
 </context>
 </TS>

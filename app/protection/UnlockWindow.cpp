@@ -1,0 +1,52 @@
+#include "protection/UnlockWindow.h"
+
+#include "toolkit/Localizer.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
+    : QWidget(parent), secret_(new QLineEdit(this)), refusal_(new QLabel(this)),
+      open_(new QPushButton(Localizer::text("UnlockButton"), this)) {
+    setWindowTitle(QStringLiteral("Lockmere"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/lockmere-64.png")));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    auto* prompt =
+        new QLabel(Localizer::text("UnlockPrompt").arg(QDir::toNativeSeparators(path)), this);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    secret_->setEchoMode(QLineEdit::Password);
+    secret_->setPlaceholderText(Localizer::text("UnlockField"));
+    secret_->setAccessibleName(Localizer::text("UnlockField"));
+    layout->addWidget(secret_);
+    refusal_->setWordWrap(true);
+    refusal_->setVisible(false);
+    refusal_->setAccessibleName(Localizer::text("UnlockField"));
+    layout->addWidget(refusal_);
+    auto* buttons = new QHBoxLayout;
+    auto* quit = new QPushButton(Localizer::text("Quit"), this);
+    buttons->addStretch();
+    buttons->addWidget(quit);
+    buttons->addWidget(open_);
+    layout->addLayout(buttons);
+    open_->setDefault(true);
+    setMinimumWidth(400);
+    connect(open_, &QPushButton::clicked, this, [this] { emit openRequested(secret_->text()); });
+    connect(secret_, &QLineEdit::returnPressed, open_, &QPushButton::click);
+    connect(quit, &QPushButton::clicked, this, &UnlockWindow::quitRequested);
+}
+
+void UnlockWindow::refuse(const QString& why) {
+    refusal_->setText(why);
+    refusal_->setVisible(true);
+    QAccessibleEvent said(refusal_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&said);
+    secret_->setFocus();
+    secret_->selectAll();
+}

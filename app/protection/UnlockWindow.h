@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Asks for the file passphrase (or the recovery code) of a protected file at start, before the
+// login window: nothing of the file can be read until it is given.
+class UnlockWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit UnlockWindow(const QString& path, QWidget* parent = nullptr);
+
+    QLineEdit* secretField() const { return secret_; }
+    QPushButton* openButton() const { return open_; }
+    // Says why the secret did not open the file, for all to read and a screen reader to hear;
+    // the secret is selected for the next try.
+    void refuse(const QString& why);
+
+signals:
+    void openRequested(const QString& secret);
+    void quitRequested();
+
+private:
+    QLineEdit* secret_;
+    QLabel* refusal_;
+    QPushButton* open_;
+};
