@@ -6,6 +6,7 @@
 //
 //   ./build/bench/lockmere_import_bench
 #include "BenchSupport.h"
+#include "ExportFile.h"
 #include "LockmereMain.h"
 #include "Scenario.h"
 #include "toolkit/Localizer.h"
@@ -17,34 +18,7 @@
 
 namespace {
 
-constexpr int kRows = 100000;
 constexpr int kHeld = 10000;
-
-std::array<std::string, 6> row(int i) {
-    static const char* const kGroups[] = {"Email",     "Website",        "Computer", "Software",
-                                          "Bank Card", "Online Banking", "Router",   "Lock",
-                                          "Safe",      "Travel"};
-    return {std::string("Passwords/") + kGroups[i % 10],
-            "Imported account " + std::to_string(i),
-            "person" + std::to_string(i) + "@example.org",
-            "pw-" + std::to_string(i * 7919),
-            "https://site" + std::to_string(i % 997) + ".example.org/login",
-            i % 5 == 0 ? "Kundennummer bei Müller, \"Straße\" 5\nzweite Zeile" : ""};
-}
-
-void writeExport(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write("\"Group\",\"Title\",\"Username\",\"Password\",\"URL\",\"Notes\",\"TOTP\",\"Icon\","
-               "\"Last Modified\",\"Created\"\n");
-    for (int i = 0; i < kRows; ++i) {
-        QByteArray line;
-        for (const std::string& field : row(i)) {
-            line += '"' + QByteArray::fromStdString(field).replace('"', "\"\"") + "\",";
-        }
-        file.write(line + "\"\",\"0\",\"2026-01-01T10:00:00Z\",\"2026-01-01T10:00:00Z\"\n");
-    }
-}
 
 // The floor: the same rows into a file that holds the same entries, with
 // SQLite alone, one prepared statement, one transaction.

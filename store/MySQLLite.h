@@ -140,7 +140,7 @@ public:
     // A protected file is sealed page by page with a random file key, which two key slots in
     // its header keep wrapped: one under the file passphrase, one under a recovery code.
     bool isProtected() const { return key_ != nullptr; }
-    enum class Unlock { Opened, Refused, Damaged };
+    enum class Unlock { Opened, OpenedWithRecoveryCode, Refused, Damaged };
     // Opens a protected file (fileProblem() Protected) with its passphrase or recovery code:
     // Refused, with nothing read past the header and nothing written, for any other secret;
     // Damaged when a page fails authentication or the file was cut short.

@@ -140,7 +140,8 @@ MySQLLite::Unlock MySQLLite::unlock(const std::string& secret) {
         fileProblem_ = FileProblem::Damaged;
         return Unlock::Damaged;
     }
-    std::shared_ptr<FileKey> key = header->unlock(secret);
+    SealedHeader::Slot opened = SealedHeader::Slot::Passphrase;
+    std::shared_ptr<FileKey> key = header->unlock(secret, &opened);
     if (key == nullptr) {
         return Unlock::Refused;
     }
@@ -153,7 +154,11 @@ MySQLLite::Unlock MySQLLite::unlock(const std::string& secret) {
     key_ = std::move(key);
     header_ = std::move(header);
     createTables();
-    return database_ != nullptr ? Unlock::Opened : Unlock::Damaged;
+    if (database_ == nullptr) {
+        return Unlock::Damaged;
+    }
+    return opened == SealedHeader::Slot::RecoveryCode ? Unlock::OpenedWithRecoveryCode
+                                                      : Unlock::Opened;
 }
 
 MySQLLite::Conversion MySQLLite::protect(const std::string& passphrase,

@@ -66,9 +66,13 @@ void FileProtection::unlock(const QString& secret) {
         return;
     }
     const MySQLLite::Unlock answer = waiting([&] { return store_.unlock(secret.toStdString()); });
-    if (answer == MySQLLite::Unlock::Opened) {
+    if (answer == MySQLLite::Unlock::Opened ||
+        answer == MySQLLite::Unlock::OpenedWithRecoveryCode) {
         unlockWindow_->hide();
         unlockWindow_->secretField()->setText(QString());
+        if (answer == MySQLLite::Unlock::OpenedWithRecoveryCode) {
+            offerRootPasswordReset();
+        }
         if (opened_) {
             opened_();
         }
@@ -77,6 +81,23 @@ void FileProtection::unlock(const QString& secret) {
     WindowShaker::shakeWindow(unlockWindow_.get());
     unlockWindow_->refuse(
         Localizer::text(answer == MySQLLite::Unlock::Damaged ? "UnlockDamaged" : "UnlockRefused"));
+}
+
+// Whoever holds the recovery code holds the file: as the owner of a plain file can with sqlite3,
+// they may set root's password back to the published one, which root is then asked to change.
+void FileProtection::offerRootPasswordReset() {
+    if (alerts_.runDeleteConfirmation("RecoveredAlert", "RecoveredAlertInfo", "ResetRootPassword",
+                                      "Later") != AlertDefaultReturn) {
+        return;
+    }
+    for (UserSchema account : store_.getUsers(true)) {
+        if (account.User() == std::string("root")) {
+            account.setPassword(std::string(MySQLLite::kPublishedRootPassword));
+            if (store_.updateUser(account) != WriteResult::Done) {
+                alerts_.showKeyedAlert("SaveFailAlert", "SaveFailAlertInfo");
+            }
+        }
+    }
 }
 
 // A conversion's end, said; true when it was done.

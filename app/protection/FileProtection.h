@@ -49,6 +49,7 @@ public:
 
 private:
     bool said(MySQLLite::Conversion done, const char* doneKey);
+    void offerRootPasswordReset();
     bool keepNewCode(QString& code);
 
     MySQLLite& store_;

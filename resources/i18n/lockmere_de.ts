@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 ist geschützt, die exportierte Datei aber nicht: Wer sie lesen kann, kann jedes Passwort dieses Kontos lesen. Sie wird nur für Ihre Anmeldung an diesem Computer lesbar angelegt, also auch für alle, die diese Anmeldung mitbenutzen; löschen Sie sie, sobald Sie sie nicht mehr brauchen.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Mit dem Wiederherstellungscode geöffnet</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Falls auch das Passwort von root vergessen ist, kann Lockmere es auf das veröffentlichte (tiwe) zurücksetzen; root wird dann bei der nächsten Anmeldung gebeten, es zu ändern. Wählen Sie bald eine neue Passphrase (Datei → Passphrase der Datei ändern…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Passwort von root zurücksetzen</translation>
+    </message>
 </context>
 </TS>

@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Opened with the recovery code</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Reset Root's Password</translation>
+    </message>
 </context>
 </TS>

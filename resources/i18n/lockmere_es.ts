@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 está protegido, pero el archivo que exporta no: cualquiera que pueda leerlo puede leer todas las contraseñas de esta cuenta. Solo lo puede leer su usuario de este ordenador, es decir, también todos los que lo comparten; elimínelo cuando ya no lo necesite.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Abierto con el código de recuperación</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Si también se olvidó la contraseña de root, Lockmere puede volver a ponerle la publicada (tiwe); a root se le pedirá cambiarla en su próximo inicio de sesión. Elija pronto una nueva frase de contraseña (Archivo → Cambiar la frase de contraseña del archivo…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Restablecer la contraseña de root</translation>
+    </message>
 </context>
 </TS>

@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 est protégé, mais le fichier exporté ne l'est pas : quiconque peut le lire peut lire tous les mots de passe de ce compte. Il n'est lisible que par votre session sur cet ordinateur, donc aussi par tous ceux qui la partagent ; supprimez-le dès que vous n'en avez plus besoin.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Ouvert avec le code de récupération</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Si le mot de passe de root est oublié lui aussi, Lockmere peut le remettre au mot de passe publié (tiwe) ; root sera invité à le changer à sa prochaine connexion. Choisissez bientôt une nouvelle phrase secrète (Fichier → Changer la phrase secrète du fichier…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Réinitialiser le mot de passe de root</translation>
+    </message>
 </context>
 </TS>

@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 è protetto, ma il file esportato no: chiunque possa leggerlo può leggere tutte le password di questo account. È leggibile solo dal tuo utente di questo computer, quindi anche da chi lo condivide; eliminalo quando non ti serve più.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Aperto con il codice di recupero</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Se anche la password di root è dimenticata, Lockmere può reimpostarla a quella pubblicata (tiwe); al prossimo accesso root dovrà cambiarla. Scegli presto una nuova passphrase (File → Cambia la passphrase del file…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Reimposta la password di root</translation>
+    </message>
 </context>
 </TS>

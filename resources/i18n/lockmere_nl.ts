@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 is beveiligd, maar het geëxporteerde bestand niet: iedereen die het kan lezen, kan elk wachtwoord van dit account lezen. Alleen uw aanmelding op deze computer kan het lezen, dus ook iedereen die die aanmelding deelt; verwijder het zodra u het niet meer nodig hebt.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Geopend met de herstelcode</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Als het wachtwoord van root ook vergeten is, kan Lockmere het terugzetten naar het gepubliceerde (tiwe); root wordt dan bij de volgende aanmelding gevraagd het te wijzigen. Kies binnenkort een nieuwe wachtwoordzin (Bestand → Wachtwoordzin van het bestand wijzigen…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Wachtwoord van root herstellen</translation>
+    </message>
 </context>
 </TS>

@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>Lockmere.sqlite3 jest zabezpieczony, ale eksportowany plik nie: każdy, kto może go odczytać, odczyta każde hasło tego konta. Może go odczytać tylko Twój użytkownik tego komputera, czyli także każdy, kto z niego korzysta; usuń go, gdy nie będzie już potrzebny.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Otwarto kodem odzyskiwania</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Jeśli zapomniano też hasła root, Lockmere może przywrócić opublikowane (tiwe); root zostanie poproszony o jego zmianę przy następnym logowaniu. Wkrótce wybierz nowe hasło pliku (Plik → Zmień hasło pliku…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Zresetuj hasło root</translation>
+    </message>
 </context>
 </TS>

@@ -863,5 +863,17 @@
         <source>Lockmere.sqlite3 is protected, but the file you export is not: anyone who can read it can read every password of this account. It is made readable by your login of this computer only, which also means by everyone who shares that login; delete it once you no longer need it.</source>
         <translation>O Lockmere.sqlite3 está protegido, mas o arquivo exportado não: quem puder lê-lo pode ler todas as senhas desta conta. Só o seu usuário deste computador pode lê-lo, ou seja, também quem o compartilha; exclua-o quando não precisar mais dele.</translation>
     </message>
+    <message id="RecoveredAlert">
+        <source>Opened with the recovery code</source>
+        <translation>Aberto com o código de recuperação</translation>
+    </message>
+    <message id="RecoveredAlertInfo">
+        <source>If root's password is forgotten too, Lockmere can set it back to the published one (tiwe); root is then asked to change it at its next login. Choose a new file passphrase soon (File → Change File Passphrase…).</source>
+        <translation>Se a senha de root também foi esquecida, o Lockmere pode voltá-la para a publicada (tiwe); root será solicitado a mudá-la no próximo login. Escolha logo uma nova frase secreta (Arquivo → Alterar a frase secreta do arquivo…).</translation>
+    </message>
+    <message id="ResetRootPassword">
+        <source>Reset Root's Password</source>
+        <translation>Redefinir a senha de root</translation>
+    </message>
 </context>
 </TS>

@@ -178,12 +178,19 @@ std::shared_ptr<FileKey> SealedHeader::unwrap(Slot slot, const std::string& secr
     return opened;
 }
 
-std::shared_ptr<FileKey> SealedHeader::unlock(const std::string& secret) const {
+std::shared_ptr<FileKey> SealedHeader::unlock(const std::string& secret, Slot* opened) const {
     if (std::shared_ptr<FileKey> key = unwrap(Slot::Passphrase, secret)) {
+        if (opened != nullptr) {
+            *opened = Slot::Passphrase;
+        }
         return key;
     }
     const std::string code = normalRecoveryCode(secret);
-    return code.size() == 32 ? unwrap(Slot::RecoveryCode, code) : nullptr;
+    std::shared_ptr<FileKey> key = code.size() == 32 ? unwrap(Slot::RecoveryCode, code) : nullptr;
+    if (key != nullptr && opened != nullptr) {
+        *opened = Slot::RecoveryCode;
+    }
+    return key;
 }
 
 std::string SealedHeader::newRecoveryCode() {

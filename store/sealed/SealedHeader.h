@@ -51,7 +51,8 @@ public:
     bool setSlot(Slot slot, const FileKey& key, const std::string& secret, KdfCost cost);
     // The file key, when `secret` opens the passphrase slot or, read as a recovery code, the
     // recovery slot; nullptr otherwise.
-    std::shared_ptr<FileKey> unlock(const std::string& secret) const;
+    // `opened`, when given, says which slot it was.
+    std::shared_ptr<FileKey> unlock(const std::string& secret, Slot* opened = nullptr) const;
 
     std::array<unsigned char, kSize> bytes() const;
     const unsigned char* fileId() const { return bytes_.data() + kFileIdAt; }

@@ -75,6 +75,10 @@ TEST_F(AccountsTest, AnAccountShowsItsPasswordAndOpensOnlyUnderTheRights) {
     // change; an account that another copy deleted meanwhile is not saved.
     openUsersAs("carl");
     openRow(list(), 3);
+    ui().pwd1Field->setText("d1!");
+    ui().userSaveButton->click(); // a flag of 2 that carl never touched stays 2
+    EXPECT_EQ(sql("SELECT Password, IsRoot FROM LM_USER WHERE User='dave'"), (Rows{{"d1!", "2"}}));
+    openRow(list(), 3);
     ui().pwd1Field->setText("d2");
     exec("UPDATE LM_USER SET IsRoot=1 WHERE User='dave'"); // root, in another copy, meanwhile
     ui().userSaveButton->click();
