@@ -235,6 +235,7 @@ void MySQLLite::createSchema() {
     createUserTable();
     createCategoryTable();
     createPasswordTable();
+    createUndoTables();
 }
 
 bool MySQLLite::run(const char* sql) {

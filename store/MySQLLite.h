@@ -3,6 +3,7 @@
 #include "CategoryKeys.h"
 #include "CategorySchema.h"
 #include "DataStamp.h"
+#include "EntryVersion.h"
 #include "FileProblem.h"
 #include "PasswordSchema.h"
 #include "UserSchema.h"
@@ -97,9 +98,9 @@ public:
     // updateUser() only while the stored account is still `asRead` (another copy may have
     // changed it since): Changed, with nothing written, when it is not.
     WriteResult updateUserIfUnchanged(const UserSchema& user, const UserSchema& asRead);
-    // Deletes the account only while it owns no entry, in one statement, so an
-    // entry that another program adds meanwhile never loses its owner: NoRow
-    // when the account is gone or owns entries now.
+    // Deletes the account only while it owns no entry (nor one in its recycle bin, nor an
+    // entry's earlier version), in one statement, so an entry that another program adds
+    // meanwhile never loses its owner: NoRow when the account is gone or owns entries now.
     WriteResult delUser(int32_t id);
     // The account that bears the name "root", or bore it last (it may take it back); 0 when
     // none is known.
@@ -135,6 +136,25 @@ public:
     enum class BatchResult { Done, Cancelled, Failed };
     BatchResult insertPasswords(const std::vector<PasswordSchema>& entries,
                                 const std::function<bool(size_t added)>& keepGoing);
+
+    // --- Earlier versions and the recycle bin (MySQLLiteUndo.cpp) ------------
+    // Every save of an entry through updatePasswordIfUnchanged() keeps what it held before;
+    // the 20 latest versions of each entry are kept. Each call acts on `userID`'s records only.
+    Listed<EntryVersion> readHistory(int32_t entryID, int32_t userID);
+    // Puts a version's values back; the values it replaces become a version too.
+    WriteResult restoreVersion(int32_t versionID, int32_t userID);
+    // Moves the entry, with its ID, to the account's recycle bin, in one transaction.
+    WriteResult moveToRecycleBin(int32_t entryID, int32_t userID);
+    Listed<EntryVersion> readRecycleBin(int32_t userID);
+    // Back to its category, or to `categoryIfGone`, with its ID.
+    WriteResult restoreFromRecycleBin(int32_t entryID, int32_t userID, int32_t categoryIfGone);
+    // Deletes for good one entry of the bin, or (no ID) all of them, or only those deleted more
+    // than `olderThanDays` ago; with their earlier versions.
+    WriteResult deleteFromRecycleBin(std::optional<int32_t> entryID, int32_t userID,
+                                     std::optional<int> olderThanDays = std::nullopt);
+    // Whether the account owns an entry, one in its recycle bin, or an earlier version; none
+    // when the store cannot tell.
+    std::optional<bool> ownsAnything(int32_t userID);
 
     // --- Protection of the file at rest (MySQLLiteProtection.cpp) ------------
     // A protected file is sealed page by page with a random file key, which two key slots in
@@ -177,6 +197,10 @@ private:
     // read it: NoRow when it is gone, Changed when it is not as read.
     template <typename Record, typename Read, typename Same, typename Change>
     WriteResult writeIfUnchanged(const Record& asRead, Read read, Same same, Change change);
+    template <typename Change> WriteResult inOneTransaction(Change change);
+    void createUndoTables();
+    bool keepVersion(const PasswordSchema& was);
+    bool categoryExists(int32_t categoryID);
     void createSchema();
     FileProblem checkFile();
     // Sets the connection up as every read and write expects it.

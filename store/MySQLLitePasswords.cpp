@@ -3,7 +3,7 @@
 #include "MySQLLite.h"
 #include "ReadRows.h"
 #include "Statement.h"
-#include "WriteIfUnchanged.h"
+#include "Transactions.h"
 
 #include <algorithm>
 #include <string>
@@ -168,7 +168,11 @@ WriteResult MySQLLite::updatePasswordIfUnchanged(const PasswordSchema& entry,
             return readRows<PasswordSchema>(query, lastReadFailure_, readEntry);
         },
         [&](const PasswordSchema& a, const PasswordSchema& b) { return fields(a) == fields(b); },
-        [&] { return updatePassword(entry); });
+        // What it held before is kept as a version, unless nothing changes.
+        [&](const PasswordSchema& stored) {
+            return fields(stored) == fields(entry) || keepVersion(stored) ? updatePassword(entry)
+                                                                          : WriteResult::Failed;
+        });
 }
 
 WriteResult MySQLLite::delPassword(int32_t id) {

@@ -3,7 +3,7 @@
 #include "MySQLLite.h"
 #include "ReadRows.h"
 #include "Statement.h"
-#include "WriteIfUnchanged.h"
+#include "Transactions.h"
 
 #include <tuple>
 
@@ -82,7 +82,7 @@ WriteResult MySQLLite::updateUserIfUnchanged(const UserSchema& user, const UserS
             return readRows<UserSchema>(query, lastReadFailure_, readUser);
         },
         [&](const UserSchema& a, const UserSchema& b) { return fields(a) == fields(b); },
-        [&] { return updateUser(user); });
+        [&](const UserSchema&) { return updateUser(user); });
 }
 
 WriteResult MySQLLite::delUser(int32_t id) {

@@ -36,6 +36,14 @@ Statement& Statement::bind(const std::string& value) {
     return *this;
 }
 
+Statement& Statement::bindNull() {
+    if (statement_ != nullptr && sqlite3_bind_null(statement_, nextParameter_) != SQLITE_OK) {
+        bindFailed_ = true;
+    }
+    ++nextParameter_;
+    return *this;
+}
+
 bool Statement::execute() {
     if (statement_ == nullptr || bindFailed_) {
         return false;

@@ -25,6 +25,7 @@ public:
     // Binds the next parameter, in the order the placeholders stand.
     Statement& bind(int32_t value);
     Statement& bind(const std::string& value);
+    Statement& bindNull();
 
     // Steps a statement that returns no rows. True only when SQLite ran it to
     // the end; a refused write (a constraint, a lock, a read-only file, a

@@ -132,7 +132,8 @@ TEST_F(ProtectionTest, EachSecretOpensOnlyItsFileAndProtectionComesOffAsItWentOn
         EXPECT_EQ(start().unlock(wrong), MySQLLite::Unlock::Refused) << wrong;
         EXPECT_EQ(store_->fileProblem(), FileProblem::Protected);
     }
-    EXPECT_EQ(start().unlock("abcd efgh jkmn pqrs tvwx yz01 2345 6789"), MySQLLite::Unlock::Opened);
+    EXPECT_EQ(start().unlock("abcd efgh jkmn pqrs tvwx yz01 2345 6789"),
+              MySQLLite::Unlock::OpenedWithRecoveryCode);
     ASSERT_TRUE(
         store_->changeSecret(SealedHeader::Slot::Passphrase, "new phrase", KdfCost::cheapest()));
     const std::string before = bytes(file_);

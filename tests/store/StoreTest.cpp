@@ -5,11 +5,13 @@
 #include "support/Records.h"
 
 #include <QTemporaryDir>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -221,4 +223,50 @@ TEST_F(StoreTest, ABatchIsAddedWholeOrLeavesTheFileByteForByte) {
               MySQLLite::BatchResult::Done);
     EXPECT_EQ(sql("SELECT count(*), min(Title), max(CategoryID) FROM LM_PASSWORD"),
               (Rows{{"600", "imported", "2"}}));
+}
+
+TEST_F(StoreTest, TheThreeTablesStayAsTheyWereAndAKilledMoveLeavesEachEntryInOnePlace) {
+    // A file as the previous version wrote it: the three tables, nothing else. It opens here,
+    // and what this version adds beside them leaves them as they were.
+    std::filesystem::create_directories(documents_);
+    std::ofstream{file_};
+    OtherConnection old(file_);
+    ASSERT_EQ(
+        old.exec("CREATE TABLE LM_USER(ID INTEGER PRIMARY KEY AUTOINCREMENT,User VARCHAR(255) "
+                 "NOT NULL UNIQUE,Password VARCHAR(255) NOT NULL,IsRoot SMALLINT NOT NULL);"
+                 "INSERT INTO LM_USER VALUES(1,'root','old',1);"
+                 "CREATE TABLE LM_PASSWORD(ID INTEGER PRIMARY KEY AUTOINCREMENT,UserID "
+                 "INTEGER NOT NULL,CategoryID INTEGER NOT NULL,Title VARCHAR(100) NOT NULL,"
+                 "User VARCHAR(50),Password VARCHAR(50),Http VARCHAR(255),Memo TEXT);"
+                 "INSERT INTO LM_PASSWORD VALUES(7,1,1,'kept','u','p','h','m')"),
+        "");
+    const Rows tables =
+        sql("SELECT sql FROM sqlite_master WHERE name IN ('LM_USER','LM_PASSWORD')");
+    MySQLLite& store = start();
+    EXPECT_TRUE(store.login("root", "old"));
+    EXPECT_EQ(store.getAllPasswords(1).size(), 1u);
+    EXPECT_EQ(sql("SELECT sql FROM sqlite_master WHERE name IN ('LM_USER','LM_PASSWORD')"), tables);
+    // Moved to the bin and back, again and again, by a writer killed at any moment: the entry
+    // stands in exactly one of the two places, with its ID.
+    for (const int delay : {1, 2, 4, 8}) {
+        store_.reset();
+        const pid_t writer = fork();
+        if (writer == 0) {
+            MySQLLite mover(documents_, nullptr);
+            mover.createTables();
+            for (;;) {
+                mover.moveToRecycleBin(7, 1);
+                mover.restoreFromRecycleBin(7, 1, 10);
+            }
+        }
+        usleep(delay * 1000);
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+        start();
+        EXPECT_EQ(
+            sql("SELECT (SELECT count(*) FROM LM_PASSWORD WHERE ID=7) + (SELECT count(*) FROM "
+                "LM_RECYCLE_BIN WHERE ID=7)"),
+            Rows{{"1"}})
+            << delay;
+    }
 }
