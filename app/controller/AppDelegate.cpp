@@ -142,9 +142,9 @@ void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) 
     alerts_.showKeyedAlert(QString::fromLatin1(messageKey), QString::fromLatin1(informativeKey));
 }
 
-bool AppDelegate::confirmDeletion() {
+bool AppDelegate::confirmDeletion(const char* informativeKey) {
     const int session = session_;
-    const bool confirmed = alerts_.runDeleteConfirmation("DelConfirm", "DelInfo", "OK", "Cancel") ==
-                           AlertDefaultReturn;
+    const bool confirmed = alerts_.runDeleteConfirmation("DelConfirm", informativeKey, "OK",
+                                                         "Cancel") == AlertDefaultReturn;
     return confirmed && session == session_;
 }

@@ -15,6 +15,8 @@
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
 #include "transfer/CsvImport.h"
+#include "undo/EntryHistory.h"
+#include "undo/RecycleBin.h"
 #include "windows/LoginWindow.h"
 #include "windows/MainWindow.h"
 
@@ -132,6 +134,11 @@ public:
     void updateCommands();
     // Protecting the file at rest (app/protection).
     FileProtection& protection() { return *protection_; }
+    // Earlier versions and the recycle bin (app/undo).
+    EntryHistory& history() { return *history_; }
+    RecycleBin& recycleBin() { return *recycleBin_; }
+    void historyAction();
+    void recycleBinAction();
 
     // --- The lists' data source (AppDelegateDataSource.cpp) ---------------
     int numberOfRowsInTableView(QTableView* table) override;
@@ -241,7 +248,7 @@ private:
     void tellInStatusLine(const QString& message);
     // True only when the user confirmed and the same session is still open:
     // a logout while the confirmation was open answers no.
-    bool confirmDeletion();
+    bool confirmDeletion(const char* informativeKey = "DelInfo");
     bool maySaveAccount() const;
     bool ownsNoEntries(int32_t accountID);
     // The lists as the screens show them, as fresh as the store; none when the store cannot be
@@ -268,6 +275,9 @@ private:
     void sayFileProblem();
     void showLoginWindow();
     bool mayChangeFile();
+    void makeUndo();
+    // Fills the entry editor with `entry`, as it stands in the file.
+    void fillEntryEditor(const PasswordSchema& entry);
 
     LoginWindow& loginWindow_;
     MainWindow& window_;
@@ -331,6 +341,7 @@ private:
         QAction* quit = nullptr;
         QAction* importEntries = nullptr;
         QAction* exportEntries = nullptr;
+        QAction* recycleBin = nullptr;
     } commands_;
 
     UrlOpener urlOpener_ = desktopUrlOpener();
@@ -338,6 +349,8 @@ private:
 
     SecretClipboard secretClipboard_;
     std::unique_ptr<FileProtection> protection_;
+    std::unique_ptr<EntryHistory> history_;
+    std::unique_ptr<RecycleBin> recycleBin_;
     PasswordGenerator passwordGenerator_;
     QStringList wordList_;
     IdleWatch idleWatch_{kIdleLogout};

@@ -74,6 +74,8 @@ void AppDelegate::makeCommands() {
         addWindowCommand("ImportMenu", {Qt::CTRL | Qt::Key_I}, &AppDelegate::importAction);
     commands_.exportEntries =
         addWindowCommand("ExportMenu", {Qt::CTRL | Qt::Key_E}, &AppDelegate::exportAction);
+    commands_.recycleBin = addWindowCommand(
+        "RecycleBinMenu", {Qt::CTRL | Qt::SHIFT | Qt::Key_Delete}, &AppDelegate::recycleBinAction);
     commands_.quit = addWindowCommand(
         "Quit", standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), &AppDelegate::quitAction);
 
@@ -127,7 +129,7 @@ void AppDelegate::makeMenuBar() {
     entry->addAction(commands_.newEntry);
     addEntryCommands(entry);
     QMenu* view = bar->addMenu(Localizer::text("ViewMenu"));
-    view->addActions({commands_.find, commands_.users});
+    view->addActions({commands_.find, commands_.users, commands_.recycleBin});
 }
 
 // A row command applies to the row selected in the password list on show;
@@ -143,8 +145,9 @@ void AppDelegate::updateCommands() {
                              commands_.copyHttp, commands_.openHttp, commands_.deleteEntry}) {
         command->setEnabled(rowChosen);
     }
-    for (QAction* command : {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
-                             commands_.importEntries, commands_.exportEntries}) {
+    for (QAction* command :
+         {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
+          commands_.importEntries, commands_.exportEntries, commands_.recycleBin}) {
         command->setEnabled(loggedIn);
     }
     protection_->updateCommands(isAdministrator(loginUser_));

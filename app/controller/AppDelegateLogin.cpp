@@ -46,6 +46,7 @@ void AppDelegate::loginAction() {
     }
     ++session_;
     const QString title = toQString(found->User());
+    recycleBin_->clearOld(found->ID()); // what waited there more than 30 days goes for good
     setLoginUser(std::move(found));
     idleWatch_.restart();
     loginWindow_.hide();

@@ -171,6 +171,7 @@ void AppDelegate::addPasswordRecord() {
         field->setText(QString());
     }
     ui.memoField->setPlainText(QString());
+    ui.historyButton->setEnabled(false); // a new entry has no earlier versions
     showBox(ui.createPasswordBox);
     rememberEditorContents();
     ui.titleField->setFocus();
@@ -344,15 +345,29 @@ void AppDelegate::openEntry() {
     ui.titleField->setFocus();
 }
 
+void AppDelegate::fillEntryEditor(const PasswordSchema& entry) {
+    const Ui::MainWindow& ui = window_.ui;
+    ui.titleField->setText(toQString(entry.Title()));
+    ui.userField->setText(toQString(entry.User()));
+    ui.pwdField->setText(toQString(entry.Password()));
+    ui.httpField->setText(toQString(entry.Http()));
+    ui.memoField->setPlainText(toQString(entry.Memo()));
+    ui.historyButton->setEnabled(true);
+    setOperation(kEdit);
+    setPasswordSchema(entry);
+}
+
 void AppDelegate::removePasswordRecord() {
     // An entry already gone is said at once, without asking about it first.
     const std::optional<PasswordSchema> entry = chosenEntry();
-    if (!entry || !confirmDeletion() || !sessionStillValid()) {
+    if (!entry || !confirmDeletion("DelEntryInfo") || !sessionStillValid()) {
         return;
     }
-    switch (mySQLLite_->delPassword(entry->ID())) {
+    // Into the account's recycle bin, from which it can be put back.
+    switch (mySQLLite_->moveToRecycleBin(entry->ID(), loginUser_->ID())) {
     case WriteResult::Done:
         reloadEntryList();
+        tellInStatusLine(Localizer::text("MovedToBin"));
         break;
     case WriteResult::NoRow: // deleted by another copy while the confirmation was open
     case WriteResult::Changed:

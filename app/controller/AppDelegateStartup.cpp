@@ -78,6 +78,7 @@ void AppDelegate::applicationDidFinishLaunching() {
         FileProtection::Hooks{[this] { return mayChangeFile(); },
                               [this](const QString& secret) { secretClipboard_.copy(secret); }},
         &window_);
+    makeUndo();
     makeCommands();
 
     window_.hide();

@@ -244,7 +244,7 @@ void AppDelegate::removeUserRecord() {
 // True when the account owns no entry; otherwise says why it cannot be
 // deleted: it owns entries, or they could not be read.
 bool AppDelegate::ownsNoEntries(int32_t accountID) {
-    const std::optional<bool> owns = mySQLLite_->hasData(accountID);
+    const std::optional<bool> owns = mySQLLite_->ownsAnything(accountID);
     if (owns == false) {
         return true;
     }

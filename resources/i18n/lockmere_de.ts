@@ -148,8 +148,8 @@
         <translation>Sie sind mit diesem Konto angemeldet. Melden Sie sich mit einem anderen Administratorkonto an, um es zu löschen.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Dieses Konto besitzt noch Passworteinträge. Melden Sie sich damit an und löschen Sie zuerst seine Einträge.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Dieses Konto besitzt noch Passworteinträge (in seinen Kategorien, seinem Papierkorb oder als frühere Fassungen). Melden Sie sich damit an, löschen Sie zuerst seine Einträge und leeren Sie seinen Papierkorb.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Passwort von root zurücksetzen</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Frühere Fassungen von %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Dieser Eintrag hat noch keine früheren Fassungen: Jedes Speichern, das ihn ändert, bewahrt auf, was vorher darin stand.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Die neueste zuerst. Die 20 letzten Fassungen jedes Eintrags werden aufbewahrt. Wird eine Fassung wiederhergestellt, bleibt auch das, was sie ersetzt, als Fassung erhalten.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Ersetzt am</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Was sich änderte</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Passwort kopieren</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Diese Fassung wiederherstellen</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Ihre gelöschten Einträge. Stellen Sie einen wieder her, um ihn in seine Kategorie zurückzulegen (oder unter Sonstiges, falls es sie nicht mehr gibt), oder löschen Sie ihn endgültig. Einträge, die vor mehr als %1 Tagen gelöscht wurden, werden bei Ihrer nächsten Anmeldung endgültig entfernt.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Gelöscht am</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Endgültig löschen</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Papierkorb leeren</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Den Papierkorb leeren?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Jeder Eintrag in Ihrem Papierkorb wird mit seinen früheren Fassungen endgültig gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Dieser Eintrag und seine früheren Fassungen werden endgültig gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Er kommt in Ihren Papierkorb, aus dem Sie ihn 30 Tage lang wiederherstellen können (Ansicht → Papierkorb).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>In den Papierkorb gelegt</translation>
     </message>
 </context>
 </TS>

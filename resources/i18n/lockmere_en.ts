@@ -148,8 +148,8 @@
         <translation>You are logged in with this account. Log in with another administrator account to delete it.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>This account still owns password entries. Log in with it and delete its entries first.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Reset Root's Password</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>History…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Earlier versions of %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Replaced</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>What changed</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Nothing</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Copy Its Password</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Restore This Version</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Recycle Bin</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Recycle bin</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Deleted</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Delete for Good</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Empty Recycle Bin</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Empty the recycle bin?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>This entry and its earlier versions will be deleted for good. This cannot be undone.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Moved to the recycle bin</translation>
     </message>
 </context>
 </TS>

@@ -148,8 +148,8 @@
         <translation>Ha iniciado sesión con esta cuenta. Inicie sesión con otra cuenta de administrador para eliminarla.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Esta cuenta todavía tiene entradas de contraseñas. Inicie sesión con ella y elimine primero sus entradas.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Esta cuenta aún tiene entradas (en sus categorías, su papelera o como versiones anteriores). Inicie sesión con ella, elimine primero sus entradas y vacíe su papelera.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Restablecer la contraseña de root</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Historial…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Versiones anteriores de %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Esta entrada aún no tiene versiones anteriores: cada vez que se guarda un cambio, se conserva lo que tenía antes.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Las más recientes primero. Se guardan las 20 últimas versiones de cada entrada. Restaurar una versión conserva también como versión los valores que reemplaza.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Reemplazada</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Qué cambió</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Copiar su contraseña</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Restaurar esta versión</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Papelera</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Papelera</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Sus entradas eliminadas. Restaure una para devolverla a su categoría (o a Otros si ya no existe), o elimínela definitivamente. Las entradas eliminadas hace más de %1 días se quitan definitivamente en su próximo inicio de sesión.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Eliminada</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Eliminar definitivamente</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Vaciar la papelera</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>¿Vaciar la papelera?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Todas las entradas de su papelera, y sus versiones anteriores, se eliminarán definitivamente. No se puede deshacer.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Esta entrada y sus versiones anteriores se eliminarán definitivamente. No se puede deshacer.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Pasa a su papelera, desde donde puede restaurarla durante 30 días (Ver → Papelera).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Movida a la papelera</translation>
     </message>
 </context>
 </TS>

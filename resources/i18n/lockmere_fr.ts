@@ -148,8 +148,8 @@
         <translation>Vous êtes connecté avec ce compte. Connectez-vous avec un autre compte administrateur pour le supprimer.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Ce compte possède encore des entrées. Connectez-vous avec lui et supprimez d'abord ses entrées.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Ce compte possède encore des éléments (dans ses catégories, sa corbeille ou comme versions précédentes). Connectez-vous avec lui, supprimez d'abord ses éléments et videz sa corbeille.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Réinitialiser le mot de passe de root</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Historique…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Versions précédentes de %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Cet élément n'a pas encore de versions précédentes : chaque enregistrement qui le modifie garde ce qu'il contenait avant.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Les plus récentes d'abord. Les 20 dernières versions de chaque élément sont gardées. Restaurer une version garde aussi comme version les valeurs qu'elle remplace.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Remplacée le</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Ce qui a changé</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Copier son mot de passe</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Restaurer cette version</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Vos éléments supprimés. Restaurez-en un pour le remettre dans sa catégorie (ou dans Autre si elle n'existe plus), ou supprimez-le définitivement. Les éléments supprimés il y a plus de %1 jours sont retirés définitivement à votre prochaine connexion.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Supprimé le</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Supprimer définitivement</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Vider la corbeille</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Vider la corbeille ?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Tous les éléments de votre corbeille, et leurs versions précédentes, seront supprimés définitivement. C'est irréversible.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Cet élément et ses versions précédentes seront supprimés définitivement. C'est irréversible.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Il va dans votre corbeille, d'où vous pouvez le restaurer pendant 30 jours (Affichage → Corbeille).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Placé dans la corbeille</translation>
     </message>
 </context>
 </TS>

@@ -148,8 +148,8 @@
         <translation>Hai effettuato l'accesso con questo account. Accedi con un altro account amministratore per eliminarlo.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Questo account possiede ancora delle voci. Accedi con esso ed elimina prima le sue voci.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Questo account possiede ancora delle voci (nelle sue categorie, nel suo cestino o come versioni precedenti). Accedi con esso, elimina prima le sue voci e svuota il suo cestino.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Reimposta la password di root</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Cronologia…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Versioni precedenti di %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Questa voce non ha ancora versioni precedenti: ogni salvataggio che la modifica conserva ciò che conteneva prima.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Dalla più recente. Si conservano le ultime 20 versioni di ogni voce. Ripristinare una versione conserva come versione anche i valori che sostituisce.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Sostituita il</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Cosa è cambiato</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Niente</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Copia la sua password</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Ripristina questa versione</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Cestino</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Cestino</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Le tue voci eliminate. Ripristinane una per rimetterla nella sua categoria (o in Altro, se non c'è più), o eliminala definitivamente. Le voci eliminate da più di %1 giorni vengono rimosse definitivamente al tuo prossimo accesso.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Eliminata il</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Elimina definitivamente</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Svuota il cestino</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Svuotare il cestino?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Tutte le voci del tuo cestino, con le loro versioni precedenti, saranno eliminate definitivamente. Non si può annullare.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Questa voce e le sue versioni precedenti saranno eliminate definitivamente. Non si può annullare.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Va nel tuo cestino, da cui puoi ripristinarla per 30 giorni (Visualizza → Cestino).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Spostata nel cestino</translation>
     </message>
 </context>
 </TS>

@@ -148,8 +148,8 @@
         <translation>U bent met dit account aangemeld. Meld u aan met een ander beheerdersaccount om het te verwijderen.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Dit account heeft nog wachtwoorditems. Meld u ermee aan en verwijder eerst de items.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Dit account heeft nog wachtwoorditems (in zijn categorieën, zijn prullenbak of als eerdere versies). Meld u ermee aan, verwijder eerst zijn items en leeg zijn prullenbak.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Wachtwoord van root herstellen</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Geschiedenis…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Eerdere versies van %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Dit item heeft nog geen eerdere versies: elke keer dat opslaan het wijzigt, wordt bewaard wat er eerder in stond.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Nieuwste eerst. De 20 laatste versies van elk item worden bewaard. Een versie terugzetten bewaart ook de waarden die ze vervangt als versie.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Vervangen op</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Wat er veranderde</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Niets</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Wachtwoord kopiëren</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Deze versie terugzetten</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Prullenbak</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Prullenbak</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Uw verwijderde items. Zet er een terug in zijn categorie (of in Overig als die er niet meer is), of verwijder het definitief. Items die meer dan %1 dagen geleden zijn verwijderd, worden bij uw volgende aanmelding definitief verwijderd.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Verwijderd op</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Terugzetten</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Definitief verwijderen</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Prullenbak legen</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>De prullenbak legen?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Elk item in uw prullenbak, met zijn eerdere versies, wordt definitief verwijderd. Dit kan niet ongedaan worden.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Dit item en zijn eerdere versies worden definitief verwijderd. Dit kan niet ongedaan worden.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Het gaat naar uw prullenbak, waaruit u het 30 dagen kunt terugzetten (Beeld → Prullenbak).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Naar de prullenbak verplaatst</translation>
     </message>
 </context>
 </TS>

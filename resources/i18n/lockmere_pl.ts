@@ -148,8 +148,8 @@
         <translation>Jesteś zalogowany na to konto. Zaloguj się na inne konto administratora, aby je usunąć.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>To konto ma jeszcze wpisy z hasłami. Zaloguj się na nie i najpierw usuń jego wpisy.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>To konto nadal ma wpisy haseł (w kategoriach, w koszu lub jako wcześniejsze wersje). Zaloguj się na nie, najpierw usuń jego wpisy i opróżnij kosz.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Zresetuj hasło root</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Historia…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Wcześniejsze wersje: %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Ten wpis nie ma jeszcze wcześniejszych wersji: każdy zapis, który go zmienia, zachowuje poprzednią zawartość.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>Od najnowszych. Przechowywanych jest 20 ostatnich wersji każdego wpisu. Przywrócenie wersji zachowuje zastępowane wartości także jako wersję.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Zastąpiono</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>Co się zmieniło</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Nic</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Kopiuj hasło</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Przywróć tę wersję</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Kosz</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Kosz</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Twoje usunięte wpisy. Przywróć wpis do jego kategorii (lub do Inne, jeśli jej już nie ma) albo usuń go na zawsze. Wpisy usunięte ponad %1 dni temu zostaną usunięte na zawsze przy następnym logowaniu.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Usunięto</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Usuń na zawsze</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Opróżnij kosz</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Opróżnić kosz?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Każdy wpis w Twoim koszu, wraz z wcześniejszymi wersjami, zostanie usunięty na zawsze. Tego nie można cofnąć.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Ten wpis i jego wcześniejsze wersje zostaną usunięte na zawsze. Tego nie można cofnąć.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Trafi do Twojego kosza, z którego możesz go przywrócić przez 30 dni (Widok → Kosz).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Przeniesiono do kosza</translation>
     </message>
 </context>
 </TS>

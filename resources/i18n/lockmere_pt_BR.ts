@@ -148,8 +148,8 @@
         <translation>Você está conectado com esta conta. Entre com outra conta de administrador para excluí-la.</translation>
     </message>
     <message id="UserHasData">
-        <source>This account still owns password entries. Log in with it and delete its entries first.</source>
-        <translation>Esta conta ainda possui entradas de senha. Entre com ela e exclua primeiro as entradas.</translation>
+        <source>This account still owns password entries (in its categories, its recycle bin, or as earlier versions). Log in with it, delete its entries and empty its recycle bin first.</source>
+        <translation>Esta conta ainda tem entradas de senha (nas categorias, na lixeira ou como versões anteriores). Entre com ela, exclua primeiro as entradas e esvazie a lixeira.</translation>
     </message>
     <message id="CategoryNotNull">
         <source>No category is chosen.</source>
@@ -874,6 +874,94 @@
     <message id="ResetRootPassword">
         <source>Reset Root's Password</source>
         <translation>Redefinir a senha de root</translation>
+    </message>
+    <message id="HistoryButton">
+        <source>History…</source>
+        <translation>Histórico…</translation>
+    </message>
+    <message id="HistoryTitle">
+        <source>Earlier versions of %1</source>
+        <translation>Versões anteriores de %1</translation>
+    </message>
+    <message id="HistoryEmpty">
+        <source>This entry has no earlier versions yet: each Save that changes it keeps what it held before.</source>
+        <translation>Esta entrada ainda não tem versões anteriores: cada salvamento que a altera guarda o que ela tinha antes.</translation>
+    </message>
+    <message id="HistoryInfo">
+        <source>Newest first. The 20 latest versions of each entry are kept. Restoring a version keeps the values it replaces as a version too.</source>
+        <translation>As mais recentes primeiro. As 20 últimas versões de cada entrada são guardadas. Restaurar uma versão guarda também como versão os valores que ela substitui.</translation>
+    </message>
+    <message id="ReplacedAt">
+        <source>Replaced</source>
+        <translation>Substituída em</translation>
+    </message>
+    <message id="WhatChanged">
+        <source>What changed</source>
+        <translation>O que mudou</translation>
+    </message>
+    <message id="NothingChanged">
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message id="CopyOldPassword">
+        <source>Copy Its Password</source>
+        <translation>Copiar a senha</translation>
+    </message>
+    <message id="RestoreVersion">
+        <source>Restore This Version</source>
+        <translation>Restaurar esta versão</translation>
+    </message>
+    <message id="Close">
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message id="RecycleBinMenu">
+        <source>Recycle Bin</source>
+        <translation>Lixeira</translation>
+    </message>
+    <message id="RecycleBinTitle">
+        <source>Recycle bin</source>
+        <translation>Lixeira</translation>
+    </message>
+    <message id="RecycleBinInfo">
+        <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
+        <translation>Suas entradas excluídas. Restaure uma para devolvê-la à categoria (ou a Outros, se ela não existir mais), ou exclua-a de vez. Entradas excluídas há mais de %1 dias são removidas de vez no seu próximo login.</translation>
+    </message>
+    <message id="DeletedAt">
+        <source>Deleted</source>
+        <translation>Excluída em</translation>
+    </message>
+    <message id="RestoreEntry">
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message id="DeleteForGood">
+        <source>Delete for Good</source>
+        <translation>Excluir de vez</translation>
+    </message>
+    <message id="EmptyRecycleBin">
+        <source>Empty Recycle Bin</source>
+        <translation>Esvaziar a lixeira</translation>
+    </message>
+    <message id="EmptyRecycleBinAlert">
+        <source>Empty the recycle bin?</source>
+        <translation>Esvaziar a lixeira?</translation>
+    </message>
+    <message id="EmptyRecycleBinAlertInfo">
+        <source>Every entry in your recycle bin, and its earlier versions, will be deleted for good. This cannot be undone.</source>
+        <translation>Todas as entradas da sua lixeira, e suas versões anteriores, serão excluídas de vez. Isso não pode ser desfeito.</translation>
+    </message>
+    <message id="DeleteForGoodInfo">
+        <source>This entry and its earlier versions will be deleted for good. This cannot be undone.</source>
+        <translation>Esta entrada e suas versões anteriores serão excluídas de vez. Isso não pode ser desfeito.</translation>
+    </message>
+    <message id="DelEntryInfo">
+        <source>It moves to your recycle bin, where you can restore it for 30 days (View → Recycle Bin).</source>
+        <translation>Ela vai para a sua lixeira, de onde você pode restaurá-la por 30 dias (Exibir → Lixeira).</translation>
+    </message>
+    <message id="MovedToBin">
+        <source>Moved to the recycle bin</source>
+        <translation>Movida para a lixeira</translation>
     </message>
 </context>
 </TS>

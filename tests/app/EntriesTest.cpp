@@ -126,7 +126,7 @@ TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
     EXPECT_TRUE(alerts().empty());
     list()->selectRow(1);
     ui().removeButton->click(); // answered Cancel
-    EXPECT_EQ(alerts(), Keys{"DelConfirm/DelInfo?OK|Cancel"});
+    EXPECT_EQ(alerts(), Keys{"DelConfirm/DelEntryInfo?OK|Cancel"});
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"2"}});
     alerts_.answers = {AlertDefaultReturn, AlertDefaultReturn};
     ui().removeButton->click();
@@ -140,7 +140,7 @@ TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
     EXPECT_TRUE(alerts().empty());
     press(list(), Qt::Key_Delete);
     EXPECT_EQ(alerts(),
-              (Keys{"DelConfirm/DelInfo?OK|Cancel", "DeleteFailAlert/DeleteFailAlertInfo"}));
+              (Keys{"DelConfirm/DelEntryInfo?OK|Cancel", "DeleteFailAlert/DeleteFailAlertInfo"}));
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"1"}});
 }
 
