@@ -173,6 +173,9 @@ void MySQLLite::configureConnection() {
     // Sorts and statement journals stay in memory: no temporary file holds a table's text
     // (a protected file's VFS refuses to make one).
     run("PRAGMA temp_store=MEMORY");
+    // Every commit synced whole before it counts: a protected file's journal is only trusted
+    // where SQLite marked it synced.
+    run("PRAGMA synchronous=FULL");
 }
 
 void MySQLLite::closeDB() {
@@ -221,7 +224,9 @@ FileProblem MySQLLite::checkFile() {
     while (schema.nextRow()) {
     }
     if (schema.failed()) {
-        return problemOf(schema.failure());
+        // A protected file's page or journal that fails authentication is damage, not a lock.
+        return key_ != nullptr && sealedvfs::damaged(dbFilePath()) ? FileProblem::Damaged
+                                                                   : problemOf(schema.failure());
     }
     return sqlite3_db_readonly(database_, "main") == 1 ? FileProblem::ReadOnly : FileProblem::None;
 }

@@ -173,6 +173,9 @@ public:
     Conversion protect(const std::string& passphrase, const std::string& recoveryCode,
                        KdfCost cost = KdfCost::forUnlocking());
     Conversion removeProtection();
+    // Whether `secret` is the protected file's passphrase or recovery code now (Argon2id: about
+    // a second).
+    bool opensWith(const std::string& secret) const;
     // Wraps the file key anew under another passphrase or recovery code: only that key slot is
     // written, no page.
     bool changeSecret(SealedHeader::Slot slot, const std::string& secret,

@@ -5,10 +5,12 @@
 #include "sealed/SealedVfs.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -79,6 +81,50 @@ void wipe(const std::string& path) {
     ::unlink(path.c_str());
 }
 
+// Held while a copy of the program converts the file, changes its secret or clears what such a
+// change left after a kill: two copies never do these at once, and one that starts meanwhile
+// leaves another's files in the middle of their work alone. A lock on the folder (flock, apart
+// from SQLite's own locks on the file) goes with the process, so a kill never leaves it held.
+class FolderLock {
+public:
+    // Waits up to `patience` seconds for a copy that converts meanwhile.
+    FolderLock(const std::string& folder, int patience)
+        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        for (int tries = patience * 10; fd_ >= 0; --tries) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                held_ = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK || tries <= 0) {
+                held_ = errno != EWOULDBLOCK; // a folder without flock: as before there was one
+                return;
+            }
+            ::usleep(100000);
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return held_; }
+
+private:
+    int fd_;
+    bool held_ = false;
+};
+
+// Whether `other` is the file at `path` itself under another name: a link made just before the
+// rename that a kill stopped.
+bool sameFile(const std::string& path, const std::string& other) {
+    struct stat one {
+    }, two{};
+    return ::stat(path.c_str(), &one) == 0 && ::lstat(other.c_str(), &two) == 0 &&
+           one.st_dev == two.st_dev && one.st_ino == two.st_ino;
+}
+
 // Whether the new file opens on its own, is sound, and holds as many rows as the old one.
 bool sameAndSound(sqlite3* old, const std::string& target, const char* vfs) {
     sqlite3* copy = nullptr;
@@ -101,16 +147,22 @@ bool sameAndSound(sqlite3* old, const std::string& target, const char* vfs) {
 
 void MySQLLite::clearLeftovers() {
     const std::string path = dbFilePath();
-    // A change of secret stopped between its two writes: the whole new header is put in place.
+    const FolderLock conversion(folderOf(path), 0);
+    if (!conversion.held()) {
+        return; // another copy is converting: what lies beside the file is its work
+    }
+    // A change of secret stopped between its two writes: the whole new header is put in place,
+    // over the header of the same protected file only.
     if (const std::optional<SealedHeader> header = SealedHeader::read(path + kNewHeader)) {
         const std::optional<SealedHeader> now = SealedHeader::read(path);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd >= 0 && (!now || std::memcmp(now->fileId(), header->fileId(),
-                                            SealedHeader::kFileIdBytes) == 0)) {
-            const auto bytes = header->bytes();
-            if (::pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size())) {
-                ::fsync(fd);
-            }
+        const int fd =
+            now && std::memcmp(now->fileId(), header->fileId(), SealedHeader::kFileIdBytes) == 0
+                ? ::open(path.c_str(), O_WRONLY | O_CLOEXEC)
+                : -1;
+        const auto bytes = header->bytes();
+        if (fd >= 0 &&
+            ::pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size())) {
+            ::fsync(fd);
         }
         if (fd >= 0) {
             ::close(fd);
@@ -119,7 +171,9 @@ void MySQLLite::clearLeftovers() {
     ::unlink((path + kNewHeader).c_str());
     for (const std::string& plain : {std::string(kPlainToWipe), std::string(kUnprotecting),
                                      std::string(kUnprotecting) + "-journal"}) {
-        if (exists(path + plain)) {
+        if (sameFile(path, path + plain)) {
+            ::unlink((path + plain).c_str()); // killed before the rename: the file is still this
+        } else if (exists(path + plain)) {
             wipe(path + plain);
         }
     }
@@ -154,7 +208,12 @@ MySQLLite::Unlock MySQLLite::unlock(const std::string& secret) {
     key_ = std::move(key);
     header_ = std::move(header);
     createTables();
-    if (database_ == nullptr) {
+    if (database_ == nullptr || fileProblem_ == FileProblem::Damaged) {
+        closeDB();
+        key_.reset();
+        header_.reset();
+        sealedvfs::forget(path);
+        fileProblem_ = FileProblem::Damaged;
         return Unlock::Damaged;
     }
     return opened == SealedHeader::Slot::RecoveryCode ? Unlock::OpenedWithRecoveryCode
@@ -174,9 +233,16 @@ MySQLLite::Conversion MySQLLite::protect(const std::string& passphrase,
     }
     const std::string target = dbFilePath() + kProtecting;
     sealedvfs::admit(target, key, header.bytes());
-    // Every page of the new file keeps room at its end for its nonce and tag.
+    // Every page of the new file is as long as the sealing takes it to be (a plain file made
+    // elsewhere may have others), and keeps room at its end for its nonce and tag.
+    const std::string pageSize = "PRAGMA page_size=" + std::to_string(SealedHeader::kPageSize);
     int reserved = SealedHeader::kReservedBytes;
-    sqlite3_file_control(database_, "main", SQLITE_FCNTL_RESERVE_BYTES, &reserved);
+    if (!run(pageSize.c_str()) ||
+        sqlite3_file_control(database_, "main", SQLITE_FCNTL_RESERVE_BYTES, &reserved) !=
+            SQLITE_OK) {
+        sealedvfs::forget(target);
+        return Conversion::Failed;
+    }
     key_ = key;
     header_ = header;
     const Conversion done = convertInto(target, sealedvfs::kName, true);
@@ -210,6 +276,10 @@ MySQLLite::Conversion MySQLLite::removeProtection() {
 MySQLLite::Conversion MySQLLite::convertInto(const std::string& target, const char* vfs,
                                              bool wipeOld) {
     const std::string path = dbFilePath();
+    const FolderLock conversion(folderOf(path), 5);
+    if (!conversion.held()) {
+        return Conversion::Busy;
+    }
     ::unlink(target.c_str());
     // Made empty first, readable by its owner only: SQLite would make it with the usual 0644.
     const int made = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -232,7 +302,8 @@ MySQLLite::Conversion MySQLLite::convertInto(const std::string& target, const ch
         ::unlink(target.c_str());
         return Conversion::Busy;
     }
-    done = done && sameAndSound(database_, target, vfs) && sync(target) &&
+    done = done && sameAndSound(database_, target, vfs) &&
+           (!wipeOld || sealedvfs::everyPageOpens(target)) && sync(target) &&
            (!wipeOld || ::link(path.c_str(), (path + kPlainToWipe).c_str()) == 0) &&
            ::rename(target.c_str(), path.c_str()) == 0;
     if (!done) {
@@ -256,41 +327,66 @@ MySQLLite::Conversion MySQLLite::convertInto(const std::string& target, const ch
     return database_ != nullptr ? Conversion::Done : Conversion::Failed;
 }
 
+bool MySQLLite::opensWith(const std::string& secret) const {
+    // The header as it is now: another copy may have changed a secret since this one unlocked.
+    const std::optional<SealedHeader> now =
+        header_ ? SealedHeader::read(dbFilePath()) : std::nullopt;
+    return now && std::memcmp(now->fileId(), header_->fileId(), SealedHeader::kFileIdBytes) == 0 &&
+           now->unlock(secret) != nullptr;
+}
+
 bool MySQLLite::changeSecret(SealedHeader::Slot slot, const std::string& secret, KdfCost cost) {
     if (database_ == nullptr || key_ == nullptr || !header_) {
         return false;
     }
-    SealedHeader changed = *header_;
+    SealedHeader withNewSlot = *header_;
     const std::string typed = slot == SealedHeader::Slot::RecoveryCode
                                   ? SealedHeader::normalRecoveryCode(secret)
                                   : secret;
-    if (!changed.setSlot(slot, *key_, typed, cost)) {
+    if (!withNewSlot.setSlot(slot, *key_, typed, cost)) {
         return false;
     }
+    // Argon2id done, the header as it is now is changed, under the conversions' lock: another
+    // copy may have changed the other slot meanwhile (kept), or converted the file (then this
+    // copy's key is not the file's, and nothing is written). SQLite's pages are not touched.
+    const std::string path = dbFilePath(), side = path + kNewHeader;
+    const FolderLock conversion(folderOf(path), 5);
+    std::optional<SealedHeader> changed =
+        conversion.held() && !fileMoved() ? SealedHeader::read(path) : std::nullopt;
+    if (!changed ||
+        std::memcmp(changed->fileId(), header_->fileId(), SealedHeader::kFileIdBytes) != 0) {
+        return false;
+    }
+    changed->takeSlot(slot, withNewSlot);
     // Written whole beside the file first: a kill in the middle of the write in place leaves the
     // whole header there, which the next start puts in place.
-    const std::string path = dbFilePath(), side = path + kNewHeader;
-    const auto bytes = changed.bytes();
+    const auto bytes = changed->bytes();
     const int sideFd = ::open(side.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    bool written =
+    bool sideWritten =
         sideFd >= 0 &&
         ::write(sideFd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
         ::fsync(sideFd) == 0;
     if (sideFd >= 0) {
         ::close(sideFd);
     }
-    const int fd = written ? ::open(path.c_str(), O_WRONLY | O_CLOEXEC) : -1;
-    written = fd >= 0 &&
-              ::pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()) &&
-              ::fsync(fd) == 0;
+    const int fd = sideWritten ? ::open(path.c_str(), O_WRONLY | O_CLOEXEC) : -1;
+    const bool written =
+        fd >= 0 &&
+        ::pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()) &&
+        ::fsync(fd) == 0;
     if (fd >= 0) {
         ::close(fd);
     }
     if (!written) {
-        return false; // the side file, if whole, is put in place at the next start
+        // Not opened for writing: nothing of the file changed, and the side file must not change
+        // it at the next start. A write begun and failed is finished then.
+        if (fd < 0) {
+            ::unlink(side.c_str());
+        }
+        return false;
     }
     ::unlink(side.c_str());
-    header_ = changed;
+    header_ = std::move(changed);
     sealedvfs::admit(path, key_, bytes);
     return true;
 }

@@ -58,6 +58,13 @@ size_t readStart(const std::string& path, unsigned char* into, size_t n) {
     return got;
 }
 
+// A cost that no file of ours asks for is a damaged or forged slot, not a task to run: the
+// header's checksum has no key, so anyone may write a slot that asks for a minute of work.
+bool costWeMake(uint64_t opslimit, uint64_t memlimit) {
+    return opslimit >= crypto_pwhash_OPSLIMIT_MIN && opslimit <= 8 &&
+           memlimit >= crypto_pwhash_MEMLIMIT_MIN && memlimit <= (1ull << 30);
+}
+
 } // namespace
 
 KdfCost KdfCost::forUnlocking() {
@@ -93,6 +100,12 @@ std::optional<SealedHeader> SealedHeader::read(const std::string& path) {
         get32(d + 16) != kVersion || get32(d + 20) != kPageSize ||
         get32(d + 24) != kReservedBytes) {
         return std::nullopt;
+    }
+    for (const Slot slot : {Slot::Passphrase, Slot::RecoveryCode}) {
+        const unsigned char* s = d + kSlotsAt + static_cast<size_t>(slot) * kSlotBytes;
+        if (s[kUsedAt] != 1 || !costWeMake(get64(s + kOpsAt), get64(s + kMemAt))) {
+            return std::nullopt;
+        }
     }
     return header;
 }
@@ -150,12 +163,17 @@ bool SealedHeader::setSlot(Slot slot, const FileKey& key, const std::string& sec
     return true;
 }
 
+void SealedHeader::takeSlot(Slot slot, const SealedHeader& from) {
+    const size_t at = kSlotsAt + static_cast<size_t>(slot) * kSlotBytes;
+    std::memcpy(bytes_.data() + at, from.bytes_.data() + at, kSlotBytes);
+    seal();
+}
+
 std::shared_ptr<FileKey> SealedHeader::unwrap(Slot slot, const std::string& secret) const {
     const unsigned char* s = bytes_.data() + kSlotsAt + static_cast<size_t>(slot) * kSlotBytes;
     const uint64_t opslimit = get64(s + kOpsAt), memlimit = get64(s + kMemAt);
     // A cost that no file of ours asks for is a damaged or forged slot, not a task to run.
-    if (s[kUsedAt] != 1 || opslimit < crypto_pwhash_OPSLIMIT_MIN || opslimit > 64 ||
-        memlimit < crypto_pwhash_MEMLIMIT_MIN || memlimit > (4ull << 30)) {
+    if (s[kUsedAt] != 1 || !costWeMake(opslimit, memlimit)) {
         return nullptr;
     }
     auto* wrapping = static_cast<unsigned char*>(sodium_malloc(FileKey::kBytes));

@@ -49,6 +49,8 @@ public:
     // Wraps `key` under the key that `secret` gives; false when the memory Argon2id needs cannot
     // be had.
     bool setSlot(Slot slot, const FileKey& key, const std::string& secret, KdfCost cost);
+    // Puts in `from`'s slot: both headers are of one file, and the other slot stays as it is.
+    void takeSlot(Slot slot, const SealedHeader& from);
     // The file key, when `secret` opens the passphrase slot or, read as a recovery code, the
     // recovery slot; nullptr otherwise.
     // `opened`, when given, says which slot it was.

@@ -1,6 +1,8 @@
 #include "sealed/SealedVfs.h"
 
 #include "sealed/SealedHeader.h"
+#include "sealed/SealedJournal.h"
+#include "sealed/SealedPage.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,19 +16,15 @@
 namespace sealedvfs {
 namespace {
 
-constexpr sqlite3_int64 kHeader = SealedHeader::kSize;
-constexpr int kPage = SealedHeader::kPageSize;
-constexpr int kSealed = kPage - static_cast<int>(SealedHeader::kReservedBytes);
-constexpr int kNonce = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
-constexpr int kTag = crypto_aead_xchacha20poly1305_ietf_ABYTES;
-static_assert(kNonce + kTag == SealedHeader::kReservedBytes);
+using page::kHeader;
+using page::SealedFile;
+constexpr int kPage = page::kSize;
 constexpr const char* kJournalSuffix = "-journal";
-enum Kind : unsigned char { Database = 1, Journal = 2 };
 
 struct Admitted {
     std::shared_ptr<FileKey> key;
     std::array<unsigned char, SealedHeader::kSize> header{};
-    bool damaged = false;
+    std::shared_ptr<std::atomic<bool>> damaged;
 };
 
 std::mutex& lock() {
@@ -43,66 +41,20 @@ sqlite3_vfs* root() {
     return vfs;
 }
 
-// One open file: SQLite's own file of the default VFS follows this struct in the same block.
-struct SealedFile {
-    sqlite3_file base;
-    sqlite3_file* real;
-    Kind kind;
-    std::string path; // of the database, also for its journal
-    std::shared_ptr<FileKey> key;
-    std::array<unsigned char, SealedHeader::kFileIdBytes> fileId{};
-    std::vector<unsigned char> scratch = std::vector<unsigned char>(kPage);
-};
+// A file is admitted under the name SQLite gives it when it opens it: absolute, with links in
+// its folders followed. A Documents folder reached through a link is the same folder.
+std::string canonical(const std::string& path) {
+    if (root() == nullptr || path.empty()) {
+        return path;
+    }
+    std::vector<char> full(static_cast<size_t>(root()->mxPathname) + 1);
+    const int rc =
+        root()->xFullPathname(root(), path.c_str(), static_cast<int>(full.size()), full.data());
+    return (rc & 0xff) == SQLITE_OK ? std::string(full.data()) : path; // or SQLITE_OK_SYMLINK
+}
 
 SealedFile* sealed(sqlite3_file* file) {
     return reinterpret_cast<SealedFile*>(file);
-}
-
-void markDamaged(const SealedFile& file) {
-    const std::lock_guard<std::mutex> held(lock());
-    const auto found = admitted().find(file.path);
-    if (found != admitted().end()) {
-        found->second.damaged = true;
-    }
-}
-
-bool isDamaged(const SealedFile& file) {
-    const std::lock_guard<std::mutex> held(lock());
-    const auto found = admitted().find(file.path);
-    return found == admitted().end() || found->second.damaged;
-}
-
-// What a sealed block is bound to: this file, database or journal, and its place.
-std::array<unsigned char, 25> boundTo(const SealedFile& file, sqlite3_int64 place) {
-    std::array<unsigned char, 25> bound{};
-    std::memcpy(bound.data(), file.fileId.data(), 16);
-    bound[16] = file.kind;
-    for (int i = 0; i < 8; ++i) {
-        bound[17 + i] = static_cast<unsigned char>(static_cast<uint64_t>(place) >> (8 * i));
-    }
-    return bound;
-}
-
-// Seals the first kSealed bytes of `plain` into `out`: ciphertext, then nonce and tag in the
-// reserved bytes.
-void sealPage(const SealedFile& file, sqlite3_int64 place, const unsigned char* plain,
-              unsigned char* out) {
-    const auto bound = boundTo(file, place);
-    unsigned char* nonce = out + kSealed;
-    randombytes_buf(nonce, kNonce);
-    crypto_aead_xchacha20poly1305_ietf_encrypt_detached(out, out + kSealed + kNonce, nullptr, plain,
-                                                        kSealed, bound.data(), bound.size(),
-                                                        nullptr, nonce, file.key->bytes());
-}
-
-bool openPage(const SealedFile& file, sqlite3_int64 place, const unsigned char* stored,
-              unsigned char* plain) {
-    const auto bound = boundTo(file, place);
-    const bool opened = crypto_aead_xchacha20poly1305_ietf_decrypt_detached(
-                            plain, nullptr, stored, kSealed, stored + kSealed + kNonce,
-                            bound.data(), bound.size(), stored + kSealed, file.key->bytes()) == 0;
-    std::memset(plain + kSealed, 0, SealedHeader::kReservedBytes); // SQLite's reserved bytes
-    return opened;
 }
 
 bool allZero(const unsigned char* bytes, int n) {
@@ -128,8 +80,9 @@ int readPage(SealedFile& file, sqlite3_int64 index, unsigned char* plain) {
     if (rc != SQLITE_OK && rc != SQLITE_IOERR_SHORT_READ) {
         return rc;
     }
-    if (rc == SQLITE_IOERR_SHORT_READ || !openPage(file, index + 1, file.scratch.data(), plain)) {
-        markDamaged(file);
+    if (rc == SQLITE_IOERR_SHORT_READ ||
+        !page::open(file, index + 1, 0, file.scratch.data(), plain)) {
+        file.markDamaged();
         return SQLITE_IOERR_DATA;
     }
     return SQLITE_OK;
@@ -168,7 +121,7 @@ int databaseWrite(SealedFile& file, const unsigned char* from, int amount, sqlit
             }
         }
         std::memcpy(plain.data() + into, from + (at - offset), static_cast<size_t>(part));
-        sealPage(file, index + 1, plain.data(), stored.data());
+        page::seal(file, index + 1, 0, plain.data(), stored.data());
         const int rc =
             file.real->pMethods->xWrite(file.real, stored.data(), kPage, kHeader + index * kPage);
         if (rc != SQLITE_OK) {
@@ -177,39 +130,6 @@ int databaseWrite(SealedFile& file, const unsigned char* from, int amount, sqlit
         at += part;
     }
     return SQLITE_OK;
-}
-
-// --- The rollback journal --------------------------------------------------
-// It holds page images (4 bytes of page number, the page, a 4-byte checksum) after headers that
-// stand at sector boundaries. Only the page images hold the database's text: they are sealed in
-// place, bound to their offset, and everything else passes as SQLite writes it. A page image
-// never starts at a multiple of 512, and no other write or read is one page long.
-bool isPageImage(int amount, sqlite3_int64 offset) {
-    return amount == kPage && offset % 512 != 0;
-}
-
-int journalRead(SealedFile& file, unsigned char* into, int amount, sqlite3_int64 offset) {
-    if (!isPageImage(amount, offset)) {
-        return file.real->pMethods->xRead(file.real, into, amount, offset);
-    }
-    const int rc = file.real->pMethods->xRead(file.real, file.scratch.data(), kPage, offset);
-    if (rc != SQLITE_OK && rc != SQLITE_IOERR_SHORT_READ) {
-        return rc;
-    }
-    // A page image cut short or torn by a crash reads as zeros: its checksum then fails, and
-    // SQLite takes the journal to end there, as it does with a plain journal.
-    if (rc == SQLITE_IOERR_SHORT_READ || !openPage(file, offset, file.scratch.data(), into)) {
-        std::memset(into, 0, kPage);
-    }
-    return rc;
-}
-
-int journalWrite(SealedFile& file, const unsigned char* from, int amount, sqlite3_int64 offset) {
-    if (!isPageImage(amount, offset)) {
-        return file.real->pMethods->xWrite(file.real, from, amount, offset);
-    }
-    sealPage(file, offset, from, file.scratch.data());
-    return file.real->pMethods->xWrite(file.real, file.scratch.data(), kPage, offset);
 }
 
 // --- The io methods --------------------------------------------------------
@@ -224,23 +144,23 @@ int xClose(sqlite3_file* file) {
 int xRead(sqlite3_file* file, void* into, int amount, sqlite3_int64 offset) {
     SealedFile& f = *sealed(file);
     auto* bytes = static_cast<unsigned char*>(into);
-    return f.kind == Database ? databaseRead(f, bytes, amount, offset)
-                              : journalRead(f, bytes, amount, offset);
+    return f.kind == page::Database ? databaseRead(f, bytes, amount, offset)
+                                    : journal::read(f, bytes, amount, offset);
 }
 
 int xWrite(sqlite3_file* file, const void* from, int amount, sqlite3_int64 offset) {
     SealedFile& f = *sealed(file);
-    if (isDamaged(f)) {
+    if (f.isDamaged()) {
         return SQLITE_IOERR_WRITE; // a damaged file is never written to
     }
     const auto* bytes = static_cast<const unsigned char*>(from);
-    return f.kind == Database ? databaseWrite(f, bytes, amount, offset)
-                              : journalWrite(f, bytes, amount, offset);
+    return f.kind == page::Database ? databaseWrite(f, bytes, amount, offset)
+                                    : journal::write(f, bytes, amount, offset);
 }
 
 int xTruncate(sqlite3_file* file, sqlite3_int64 size) {
     SealedFile& f = *sealed(file);
-    return f.real->pMethods->xTruncate(f.real, f.kind == Database ? size + kHeader : size);
+    return f.real->pMethods->xTruncate(f.real, f.kind == page::Database ? size + kHeader : size);
 }
 
 int xSync(sqlite3_file* file, int flags) {
@@ -250,7 +170,7 @@ int xSync(sqlite3_file* file, int flags) {
 int xFileSize(sqlite3_file* file, sqlite3_int64* size) {
     SealedFile& f = *sealed(file);
     const int rc = f.real->pMethods->xFileSize(f.real, size);
-    if (rc == SQLITE_OK && f.kind == Database) {
+    if (rc == SQLITE_OK && f.kind == page::Database) {
         *size = *size > kHeader ? *size - kHeader : 0;
     }
     return rc;
@@ -270,7 +190,7 @@ int xCheckReservedLock(sqlite3_file* file, int* held) {
 
 int xFileControl(sqlite3_file* file, int op, void* argument) {
     SealedFile& f = *sealed(file);
-    if (op == SQLITE_FCNTL_SIZE_HINT && f.kind == Database) {
+    if (op == SQLITE_FCNTL_SIZE_HINT && f.kind == page::Database) {
         sqlite3_int64 size = *static_cast<sqlite3_int64*>(argument) + kHeader;
         return f.real->pMethods->xFileControl(f.real, op, &size);
     }
@@ -357,8 +277,9 @@ int xOpen(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags
         f->~SealedFile();
         return SQLITE_CANTOPEN; // a temporary file, or one that no key was admitted for
     }
-    f->kind = database ? Database : Journal;
+    f->kind = database ? page::Database : page::Journal;
     f->key = entry.key;
+    f->damaged = entry.damaged;
     std::memcpy(f->fileId.data(), entry.header.data() + SealedHeader::kFileIdAt,
                 SealedHeader::kFileIdBytes);
     int rc = root()->xOpen(root(), name, f->real, flags, outFlags);
@@ -452,32 +373,39 @@ bool install() {
 
 void admit(const std::string& path, std::shared_ptr<FileKey> key,
            const std::array<unsigned char, 4096>& header) {
+    const std::string name = canonical(path);
     const std::lock_guard<std::mutex> held(lock());
-    Admitted& entry = admitted()[path];
+    Admitted& entry = admitted()[name];
     entry.key = std::move(key);
     entry.header = header;
-    entry.damaged = false;
+    entry.damaged = std::make_shared<std::atomic<bool>>(false);
 }
 
 void forget(const std::string& path) {
+    const std::string name = canonical(path);
     const std::lock_guard<std::mutex> held(lock());
-    admitted().erase(path);
+    const auto found = admitted().find(name);
+    if (found != admitted().end()) {
+        found->second.damaged->store(true); // a file still open is not written to any more
+        admitted().erase(found);
+    }
 }
 
 bool everyPageOpens(const std::string& path) {
     Admitted entry;
     {
         const std::lock_guard<std::mutex> held(lock());
-        const auto found = admitted().find(path);
+        const auto found = admitted().find(canonical(path));
         if (found == admitted().end()) {
             return false;
         }
         entry = found->second;
     }
     SealedFile file;
-    file.kind = Database;
-    file.path = path;
+    file.kind = page::Database;
+    file.path = canonical(path);
     file.key = entry.key;
+    file.damaged = entry.damaged;
     std::memcpy(file.fileId.data(), entry.header.data() + SealedHeader::kFileIdAt,
                 SealedHeader::kFileIdBytes);
     FILE* stream = std::fopen(path.c_str(), "rb");
@@ -493,7 +421,7 @@ bool everyPageOpens(const std::string& path) {
     unsigned char first[100] = {};
     for (long index = 0; whole && index < pages; ++index) {
         whole = std::fread(file.scratch.data(), 1, kPage, stream) == static_cast<size_t>(kPage) &&
-                openPage(file, index + 1, file.scratch.data(), plain.data());
+                page::open(file, index + 1, 0, file.scratch.data(), plain.data());
         if (index == 0) {
             std::memcpy(first, plain.data(), sizeof first);
         }
@@ -504,19 +432,23 @@ bool everyPageOpens(const std::string& path) {
         return static_cast<long>(static_cast<uint32_t>(at[0]) << 24 | at[1] << 16 | at[2] << 8 |
                                  at[3]);
     };
+    // Pages of the length and reserved room that sealing takes them to have.
+    const bool shaped = pages == 0 || (first[16] == kPage >> 8 && first[17] == (kPage & 0xff) &&
+                                       first[20] == SealedHeader::kReservedBytes);
     const bool countValid = pages > 0 && std::memcmp(first + 24, first + 92, 4) == 0;
     FILE* journal = std::fopen((path + kJournalSuffix).c_str(), "rb");
     const bool journalWaits = journal != nullptr && std::fgetc(journal) != EOF;
     if (journal != nullptr) {
         std::fclose(journal);
     }
-    return whole && (!countValid || journalWaits || big32(first + 28) == pages);
+    return whole && shaped && (!countValid || journalWaits || big32(first + 28) == pages);
 }
 
 bool damaged(const std::string& path) {
+    const std::string name = canonical(path);
     const std::lock_guard<std::mutex> held(lock());
-    const auto found = admitted().find(path);
-    return found != admitted().end() && found->second.damaged;
+    const auto found = admitted().find(name);
+    return found != admitted().end() && found->second.damaged->load();
 }
 
 } // namespace sealedvfs

@@ -9,9 +9,9 @@
 // A VFS shim over SQLite's default VFS that seals everything SQLite writes for a protected file:
 // every page of the database, each with its own random nonce and authenticated together with
 // the file's ID and its page number (XChaCha20-Poly1305, the nonce and tag in the 40 bytes that
-// the database reserves at the end of each page), and every page image in its rollback journal
-// (bound to its place in the journal). A page that fails authentication (flipped, moved, from
-// another file) reads as damaged, and from then on nothing more is written to that file. Temporary
+// the database reserves at the end of each page), and its rollback journal (SealedJournal.h). A
+// page that fails authentication (flipped, moved, from another file) reads as damaged, and from
+// then on nothing more is written to that file. Temporary
 // files are refused: the connection keeps them in memory (temp_store=MEMORY), so none can
 // spill to disk in the clear.
 namespace sealedvfs {
