@@ -65,8 +65,15 @@ int runLockmere(int argc, char* argv[]) {
 
     LoginWindow loginWindow;
     MainWindow window;
+    // Over the window in front: the main window, the login window, or (before either, for a
+    // protected file) the window that asks for the file passphrase.
     MessageBoxAlerts alerts([&]() -> QWidget* {
-        return window.isVisible() ? static_cast<QWidget*>(&window) : &loginWindow;
+        if (window.isVisible()) {
+            return &window;
+        }
+        return loginWindow.isVisible() || QApplication::activeWindow() == nullptr
+                   ? static_cast<QWidget*>(&loginWindow)
+                   : QApplication::activeWindow();
     });
     AppDelegate delegate(loginWindow, window, alerts);
     delegate.applicationDidFinishLaunching();

@@ -63,10 +63,14 @@ std::optional<DataStamp> AppDelegate::storeStamp() {
 }
 
 void AppDelegate::storeUnreadable() {
-    readLatch_.readFailed();
-    const char* key = mySQLLite_->fileProblem() == FileProblem::Moved ? "FileMovedStatus"
-                      : busyFailure(mySQLLite_->lastReadFailure())    ? "FileBusyStatus"
-                                                                      : "FileUnreadableStatus";
+    const bool first = readLatch_.readFailed();
+    const bool moved = mySQLLite_->fileProblem() == FileProblem::Moved;
+    if (moved && first) { // said once, as at start: a status line alone is easily missed
+        QMetaObject::invokeMethod(this, &AppDelegate::sayFileProblem, Qt::QueuedConnection);
+    }
+    const char* key = moved                                        ? "FileMovedStatus"
+                      : busyFailure(mySQLLite_->lastReadFailure()) ? "FileBusyStatus"
+                                                                   : "FileUnreadableStatus";
     tellInStatusLine(Localizer::text(key));
 }
 

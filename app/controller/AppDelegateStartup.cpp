@@ -76,7 +76,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     protection_ = std::make_unique<FileProtection>(
         *mySQLLite_, alerts_,
         FileProtection::Hooks{[this] { return mayChangeFile(); },
-                              [this](const QString& secret) { secretClipboard_.copy(secret); }},
+                              [this](const QString& secret) { secretClipboard_.copy(secret); },
+                              [this] { updateCommands(); }},
         &window_);
     makeUndo();
     makeCommands();

@@ -17,10 +17,11 @@ bool ReadLatch::mayRead() const {
     return failedAt_ != actions_ || sinceFailure_.hasExpired(kReopenAfterMilliseconds);
 }
 
-void ReadLatch::readFailed() {
-    failing_ = true;
+bool ReadLatch::readFailed() {
+    const bool first = !std::exchange(failing_, true);
     failedAt_ = actions_;
     sinceFailure_.start();
+    return first;
 }
 
 bool ReadLatch::eventFilter(QObject* watched, QEvent* event) {

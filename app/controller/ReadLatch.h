@@ -15,8 +15,9 @@ public:
     explicit ReadLatch(QObject* parent = nullptr);
 
     bool mayRead() const;
-    // A read failed: none is tried again until the next action.
-    void readFailed();
+    // A read failed: none is tried again until the next action. True for the first failure
+    // since reads worked.
+    bool readFailed();
     // A read worked: true once after failures, so that what was said of them is taken back.
     bool readWorked() { return std::exchange(failing_, false); }
 

@@ -65,43 +65,47 @@ void FileProtection::unlock(const QString& secret) {
     if (secret.isEmpty() || unlockWindow_ == nullptr) {
         return;
     }
+    unlockWindow_->checking();
     const MySQLLite::Unlock answer = waiting([&] { return store_.unlock(secret.toStdString()); });
     if (answer == MySQLLite::Unlock::Opened ||
         answer == MySQLLite::Unlock::OpenedWithRecoveryCode) {
-        unlockWindow_->hide();
         unlockWindow_->secretField()->setText(QString());
         if (answer == MySQLLite::Unlock::OpenedWithRecoveryCode) {
-            offerRootPasswordReset();
+            offerRootPasswordReset(); // over the unlock window, where the code was typed
         }
+        unlockWindow_->hide();
         if (opened_) {
             opened_();
         }
         return;
     }
-    WindowShaker::shakeWindow(unlockWindow_.get());
     unlockWindow_->refuse(
         Localizer::text(answer == MySQLLite::Unlock::Damaged ? "UnlockDamaged" : "UnlockRefused"));
+    WindowShaker::shakeWindow(unlockWindow_.get());
 }
 
 // Whoever holds the recovery code holds the file: as the owner of a plain file can with sqlite3,
 // they may set root's password back to the published one, which root is then asked to change.
 void FileProtection::offerRootPasswordReset() {
-    if (alerts_.runDeleteConfirmation("RecoveredAlert", "RecoveredAlertInfo", "ResetRootPassword",
-                                      "Later") != AlertDefaultReturn) {
+    if (alerts_.runCarefulConfirmation("RecoveredAlert", "RecoveredAlertInfo", "ResetRootPassword",
+                                       "Later") != AlertDefaultReturn) {
         return;
     }
     for (UserSchema account : store_.getUsers(true)) {
         if (account.User() == std::string("root")) {
             account.setPassword(std::string(MySQLLite::kPublishedRootPassword));
-            if (store_.updateUser(account) != WriteResult::Done) {
-                alerts_.showKeyedAlert("SaveFailAlert", "SaveFailAlertInfo");
-            }
+            const bool reset = store_.updateUser(account) == WriteResult::Done;
+            alerts_.showKeyedAlert(reset ? "RootPasswordResetAlert" : "SaveFailAlert",
+                                   reset ? "RootPasswordResetAlertInfo" : "SaveFailAlertInfo");
         }
     }
 }
 
 // A conversion's end, said; true when it was done.
 bool FileProtection::said(MySQLLite::Conversion done, const char* doneKey) {
+    if (hooks_.changed) {
+        hooks_.changed();
+    }
     switch (done) {
     case MySQLLite::Conversion::Done:
         alerts_.showKeyedAlert(doneKey, QString(doneKey) + "Info");
@@ -117,9 +121,23 @@ bool FileProtection::said(MySQLLite::Conversion done, const char* doneKey) {
 }
 
 // A new recovery code, shown until it is kept; false when the person cancelled.
-bool FileProtection::keepNewCode(QString& code) {
+bool FileProtection::keepNewCode(QString& code, bool replacing) {
     code = QString::fromStdString(SealedHeader::newRecoveryCode());
-    return !code.isEmpty() && asker_->keepRecoveryCode(window_, code);
+    return !code.isEmpty() && asker_->keepRecoveryCode(window_, code, replacing);
+}
+
+// An administrator at a window that someone else unlocked is not thereby the one who may
+// change the file's protection: that takes its current secret.
+bool FileProtection::currentSecretGiven() {
+    const QString secret = asker_->currentSecret(window_);
+    if (secret.isEmpty()) {
+        return false;
+    }
+    if (!waiting([&] { return store_.opensWith(secret.toStdString()); })) {
+        alerts_.showKeyedAlert("WrongFileSecret", "UnlockRefused");
+        return false;
+    }
+    return true;
 }
 
 void FileProtection::protect() {
@@ -127,8 +145,8 @@ void FileProtection::protect() {
     if (store_.isProtected() || !hooks_.mayChangeFile()) {
         return;
     }
-    const QString passphrase = asker_->newPassphrase(window_);
-    if (passphrase.isEmpty() || !keepNewCode(code) || !hooks_.mayChangeFile()) {
+    const QString passphrase = asker_->newPassphrase(window_, false);
+    if (passphrase.isEmpty() || !keepNewCode(code, false) || !hooks_.mayChangeFile()) {
         return;
     }
     said(waiting(
@@ -137,10 +155,10 @@ void FileProtection::protect() {
 }
 
 void FileProtection::changePassphrase() {
-    if (!store_.isProtected() || !hooks_.mayChangeFile()) {
+    if (!store_.isProtected() || !hooks_.mayChangeFile() || !currentSecretGiven()) {
         return;
     }
-    const QString passphrase = asker_->newPassphrase(window_);
+    const QString passphrase = asker_->newPassphrase(window_, true);
     if (passphrase.isEmpty() || !hooks_.mayChangeFile()) {
         return;
     }
@@ -153,8 +171,8 @@ void FileProtection::changePassphrase() {
 
 void FileProtection::newRecoveryCode() {
     QString code;
-    if (!store_.isProtected() || !hooks_.mayChangeFile() || !keepNewCode(code) ||
-        !hooks_.mayChangeFile()) {
+    if (!store_.isProtected() || !hooks_.mayChangeFile() || !currentSecretGiven() ||
+        !keepNewCode(code, true) || !hooks_.mayChangeFile()) {
         return;
     }
     const bool changed = waiting([&] {
@@ -166,9 +184,9 @@ void FileProtection::newRecoveryCode() {
 
 void FileProtection::removeProtection() {
     if (!store_.isProtected() || !hooks_.mayChangeFile() ||
-        alerts_.runDeleteConfirmation("RemoveProtectionAlert", "RemoveProtectionAlertInfo",
-                                      "RemoveProtection", "Cancel") != AlertDefaultReturn ||
-        !hooks_.mayChangeFile()) {
+        alerts_.runCarefulConfirmation("RemoveProtectionAlert", "RemoveProtectionAlertInfo",
+                                       "RemoveProtection", "Cancel") != AlertDefaultReturn ||
+        !currentSecretGiven() || !hooks_.mayChangeFile()) {
         return;
     }
     said(waiting([&] { return store_.removeProtection(); }), "ProtectionRemovedAlert");

@@ -23,6 +23,8 @@ public:
         std::function<bool()> mayChangeFile;
         // Puts a secret on the clipboard as a secret.
         std::function<void(const QString&)> copySecret;
+        // The file's protection changed: the commands that apply are others now.
+        std::function<void()> changed;
     };
     FileProtection(MySQLLite& store, AlertPresenter& alerts, Hooks hooks, QWidget* window);
     ~FileProtection() override;
@@ -50,7 +52,9 @@ public:
 private:
     bool said(MySQLLite::Conversion done, const char* doneKey);
     void offerRootPasswordReset();
-    bool keepNewCode(QString& code);
+    bool keepNewCode(QString& code, bool replacing);
+    // Asks for the file's current passphrase or recovery code, and says so when it is not.
+    bool currentSecretGiven();
 
     MySQLLite& store_;
     AlertPresenter& alerts_;

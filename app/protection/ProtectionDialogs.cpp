@@ -27,25 +27,35 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 ProtectionDialogs::ProtectionDialogs(std::function<void(const QString&)> copySecret)
     : copySecret_(std::move(copySecret)) {}
 
-QString ProtectionDialogs::newPassphrase(QWidget* parent) {
+QString ProtectionDialogs::newPassphrase(QWidget* parent, bool replacing) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(Localizer::text("NewPassphraseTitle"));
+    dialog.setWindowTitle(
+        Localizer::text(replacing ? "ChangePassphraseTitle" : "NewPassphraseTitle"));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(wrappedLabel(Localizer::text("NewPassphraseInfo"), &dialog));
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    layout->addWidget(wrappedLabel(
+        Localizer::text(replacing ? "ChangePassphraseInfo" : "NewPassphraseInfo"), &dialog));
     auto* form = new QFormLayout;
     auto* first = new QLineEdit(&dialog);
     auto* second = new QLineEdit(&dialog);
     auto* meter = new StrengthMeter(&dialog);
+    auto* shown = new QCheckBox(Localizer::text("ShowPassphrase"), &dialog);
     for (QLineEdit* field : {first, second}) {
         field->setEchoMode(QLineEdit::Password);
+        field->setMinimumWidth(320); // several words
     }
     form->addRow(Localizer::text("NewPassphrase"), first);
     form->addRow(QString(), meter);
     form->addRow(Localizer::text("RepeatPassphrase"), second);
+    form->addRow(QString(), shown);
     layout->addLayout(form);
     auto* problem = wrappedLabel(QString(), &dialog);
-    problem->setAccessibleName(Localizer::text("NewPassphraseTitle"));
     layout->addWidget(problem);
+    QObject::connect(shown, &QCheckBox::toggled, &dialog, [first, second](bool on) {
+        for (QLineEdit* field : {first, second}) {
+            field->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+        }
+    });
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* accept =
         buttons->addButton(Localizer::text("SetPassphrase"), QDialogButtonBox::AcceptRole);
@@ -72,17 +82,21 @@ QString ProtectionDialogs::newPassphrase(QWidget* parent) {
             return;
         }
         problem->setText(Localizer::text(refusal).arg(kShortest));
+        problem->setAccessibleName(problem->text()); // what a screen reader says of it
         toMend->setFocus();
         toMend->selectAll();
     });
     return dialog.exec() == QDialog::Accepted ? first->text() : QString();
 }
 
-bool ProtectionDialogs::keepRecoveryCode(QWidget* parent, const QString& code) {
+bool ProtectionDialogs::keepRecoveryCode(QWidget* parent, const QString& code, bool replacing) {
     QDialog dialog(parent);
     dialog.setWindowTitle(Localizer::text("RecoveryCodeTitle"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(wrappedLabel(Localizer::text("RecoveryCodeInfo"), &dialog));
+    if (replacing) {
+        layout->addWidget(wrappedLabel(Localizer::text("RecoveryCodeReplaces"), &dialog));
+    }
     // Groups of four, read aloud and written down; not selectable, so that no copy of it lands
     // in X11's primary selection.
     auto* shown = new QLabel(QString(code).replace('-', QStringLiteral("  ")), &dialog);
@@ -102,9 +116,31 @@ bool ProtectionDialogs::keepRecoveryCode(QWidget* parent, const QString& code) {
     buttons->addButton(Localizer::text("Cancel"), QDialogButtonBox::RejectRole);
     accept->setEnabled(false);
     layout->addWidget(buttons);
-    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] { copySecret_(code); });
+    QObject::connect(copy, &QPushButton::clicked, &dialog, [&] {
+        copySecret_(code);
+        copy->setText(Localizer::text("RecoveryCodeCopied")); // said here, not behind the dialog
+    });
     QObject::connect(kept, &QCheckBox::toggled, accept, &QPushButton::setEnabled);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString ProtectionDialogs::currentSecret(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(Localizer::text("CurrentSecretTitle"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(wrappedLabel(Localizer::text("CurrentSecretInfo"), &dialog));
+    auto* field = new QLineEdit(&dialog);
+    field->setEchoMode(QLineEdit::Password);
+    field->setMinimumWidth(320);
+    field->setAccessibleName(Localizer::text("UnlockField"));
+    layout->addWidget(field);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(Localizer::text("Continue"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Localizer::text("Cancel"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted ? field->text() : QString();
 }

@@ -10,8 +10,9 @@ class ProtectionDialogs : public SecretAsker {
 public:
     explicit ProtectionDialogs(std::function<void(const QString&)> copySecret);
 
-    QString newPassphrase(QWidget* parent) override;
-    bool keepRecoveryCode(QWidget* parent, const QString& code) override;
+    QString newPassphrase(QWidget* parent, bool replacing) override;
+    bool keepRecoveryCode(QWidget* parent, const QString& code, bool replacing) override;
+    QString currentSecret(QWidget* parent) override;
 
     // A passphrase shorter than this, or that zxcvbn rates weaker than fair, is refused.
     static constexpr int kShortest = 8;

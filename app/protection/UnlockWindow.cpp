@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@ UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/lockmere-64.png")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSizeConstraint(QLayout::SetMinimumSize); // grows with what it says
     auto* prompt =
         new QLabel(Localizer::text("UnlockPrompt").arg(QDir::toNativeSeparators(path)), this);
     prompt->setWordWrap(true);
@@ -42,8 +44,24 @@ UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
     connect(quit, &QPushButton::clicked, this, &UnlockWindow::quitRequested);
 }
 
+void UnlockWindow::checking() {
+    refusal_->setText(Localizer::text("UnlockChecking"));
+    refusal_->setAccessibleName(refusal_->text());
+    refusal_->setVisible(true);
+    repaint(); // before Argon2id holds the event loop for a second
+}
+
+void UnlockWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        secret_->clear();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void UnlockWindow::refuse(const QString& why) {
     refusal_->setText(why);
+    refusal_->setAccessibleName(why); // what a screen reader says of it
     refusal_->setVisible(true);
     QAccessibleEvent said(refusal_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&said);

@@ -18,6 +18,12 @@ public:
     // Says why the secret did not open the file, for all to read and a screen reader to hear;
     // the secret is selected for the next try.
     void refuse(const QString& why);
+    // Says that the secret is being checked (it takes about a second).
+    void checking();
+
+protected:
+    // Escape empties the field, as in a login window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 signals:
     void openRequested(const QString& secret);

@@ -18,6 +18,12 @@ public:
     virtual int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
                                       const QString& defaultButtonKey,
                                       const QString& otherButtonKey) = 0;
+    // Asks before something that cannot be undone and that a stray Return must not do: the
+    // harmless button is the default. AlertDefaultReturn only when the user chose to go ahead.
+    virtual int runCarefulConfirmation(const QString& messageKey, const QString& informativeKey,
+                                       const QString& goAheadKey, const QString& otherButtonKey) {
+        return runDeleteConfirmation(messageKey, informativeKey, goAheadKey, otherButtonKey);
+    }
     // The same two, for texts made from keys and figures (counts, line numbers) by the caller.
     virtual void showTextAlert(const QString& message, const QString& informative) = 0;
     virtual int runTextConfirmation(const QString& message, const QString& informative,

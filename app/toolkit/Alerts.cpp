@@ -33,6 +33,21 @@ int MessageBoxAlerts::runDeleteConfirmation(const QString& messageKey,
                                defaultButtonKey, otherButtonKey);
 }
 
+int MessageBoxAlerts::runCarefulConfirmation(const QString& messageKey,
+                                             const QString& informativeKey,
+                                             const QString& goAheadKey,
+                                             const QString& otherButtonKey) {
+    QMessageBox box(parentWindow_ ? parentWindow_() : nullptr);
+    prepare(box, QMessageBox::Warning, Localizer::text(messageKey),
+            Localizer::text(informativeKey));
+    QPushButton* goAhead = box.addButton(Localizer::text(goAheadKey), QMessageBox::AcceptRole);
+    QPushButton* other = box.addButton(Localizer::text(otherButtonKey), QMessageBox::RejectRole);
+    box.setDefaultButton(other);
+    box.setEscapeButton(other);
+    box.exec();
+    return box.clickedButton() == goAhead ? AlertDefaultReturn : AlertOtherReturn;
+}
+
 void MessageBoxAlerts::showTextAlert(const QString& message, const QString& informative) {
     QMessageBox box(parentWindow_ ? parentWindow_() : nullptr);
     prepare(box, QMessageBox::Information, message, informative);

@@ -337,11 +337,11 @@
     </message>
     <message id="ImportMenu">
         <source>Import…</source>
-        <translation>Importieren …</translation>
+        <translation>Importieren…</translation>
     </message>
     <message id="ExportMenu">
         <source>Export…</source>
-        <translation>Exportieren …</translation>
+        <translation>Exportieren…</translation>
     </message>
     <message id="ImportTitle">
         <source>Import Passwords</source>
@@ -962,6 +962,50 @@
     <message id="MovedToBin">
         <source>Moved to the recycle bin</source>
         <translation>In den Papierkorb gelegt</translation>
+    </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Neue Passphrase der Datei</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>Die neue Passphrase ersetzt die bisherige, sobald Sie sie bestätigen: Danach öffnet nur noch sie (oder der Wiederherstellungscode) die Datei. Nennen Sie sie allen, die die Datei mitbenutzen.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Passphrase anzeigen</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Dieser Code ersetzt den bisherigen: Der Code, den Sie früher aufgeschrieben haben, gilt nicht mehr, sobald Sie auf Weiter klicken.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Kopiert; die Zwischenablage wird in 10 s geleert</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Bisherige Passphrase der Datei</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Um den Schutz der Datei zu ändern, geben Sie ihre bisherige Passphrase (oder ihren Wiederherstellungscode) ein.</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Nicht die Passphrase der Datei</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>Das Passwort von root ist wieder das veröffentlichte</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Melden Sie sich jetzt als root mit dem Passwort tiwe an und ändern Sie es sofort: Jeder, der die README gelesen hat, kennt es.</translation>
     </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Moved to the recycle bin</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>New file passphrase</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Show the passphrase</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>This code replaces the current one: the code you wrote down before stops working when you click Continue.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Copied; the clipboard clears in 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Current file passphrase</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>To change the file's protection, type its current passphrase (or its recovery code).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Not the file's passphrase</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>Root's password is the published one again</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</translation>
+    </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Movida a la papelera</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nueva frase de contraseña del archivo</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>La nueva frase de contraseña sustituye a la actual en cuanto la confirme: desde entonces solo ella (o el código de recuperación) abre el archivo. Dígasela a quienes comparten el archivo.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Mostrar la frase de contraseña</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Este código sustituye al actual: el que anotó antes deja de funcionar al hacer clic en Continuar.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Copiado; el portapapeles se vacía en 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Frase de contraseña actual del archivo</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Para cambiar la protección del archivo, escriba su frase de contraseña actual (o su código de recuperación).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>No es la frase de contraseña del archivo</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>La contraseña de root vuelve a ser la publicada</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Inicie sesión ahora como root con la contraseña tiwe y cámbiela enseguida: la conoce cualquiera que haya leído el README.</translation>
+    </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Placé dans la corbeille</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nouvelle phrase secrète du fichier</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>La nouvelle phrase secrète remplace l'actuelle dès que vous la confirmez : ensuite elle seule (ou le code de récupération) ouvre le fichier. Communiquez-la à ceux qui partagent le fichier.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Afficher la phrase secrète</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Ce code remplace l'actuel : celui que vous aviez noté ne fonctionne plus dès que vous cliquez sur Continuer.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Copié ; le presse-papiers se vide dans 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Phrase secrète actuelle du fichier</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Pour modifier la protection du fichier, saisissez sa phrase secrète actuelle (ou son code de récupération).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Pas la phrase secrète du fichier</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>Le mot de passe de root est de nouveau celui publié</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Connectez-vous maintenant en tant que root avec le mot de passe tiwe, et changez-le aussitôt : quiconque a lu le README le connaît.</translation>
+    </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Spostata nel cestino</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nuova passphrase del file</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>La nuova passphrase sostituisce quella attuale appena la confermi: da allora solo lei (o il codice di recupero) apre il file. Comunicala a chi condivide il file.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Mostra la passphrase</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Questo codice sostituisce quello attuale: il codice che avevi scritto smette di funzionare quando fai clic su Continua.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Copiato; gli appunti si svuotano tra 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Passphrase attuale del file</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Per cambiare la protezione del file, digita la passphrase attuale (o il codice di recupero).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Non è la passphrase del file</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Verifica in corso…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>La password di root è di nuovo quella pubblicata</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Accedi ora come root con la password tiwe e cambiala subito: la conosce chiunque abbia letto il README.</translation>
+    </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Naar de prullenbak verplaatst</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nieuwe wachtwoordzin van het bestand</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>De nieuwe wachtwoordzin vervangt de huidige zodra u hem bevestigt: daarna opent alleen hij (of de herstelcode) het bestand. Vertel hem aan wie het bestand deelt.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Wachtwoordzin tonen</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Deze code vervangt de huidige: de code die u eerder opschreef werkt niet meer zodra u op Doorgaan klikt.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Gekopieerd; het klembord wordt over 10 s leeggemaakt</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Huidige wachtwoordzin van het bestand</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Typ om de beveiliging van het bestand te wijzigen de huidige wachtwoordzin (of de herstelcode).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Niet de wachtwoordzin van het bestand</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Bezig met controleren…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>Het wachtwoord van root is weer het gepubliceerde</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Meld u nu aan als root met het wachtwoord tiwe en wijzig het meteen: iedereen die de README heeft gelezen kent het.</translation>
+    </message>
 </context>
 </TS>

@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Przeniesiono do kosza</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nowe hasło pliku</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>Nowe hasło zastąpi obecne, gdy tylko je potwierdzisz: od tej chwili tylko ono (lub kod odzyskiwania) otworzy plik. Przekaż je osobom, które korzystają z pliku.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Pokaż hasło</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Ten kod zastępuje obecny: zapisany wcześniej kod przestanie działać po kliknięciu Dalej.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Skopiowano; schowek zostanie wyczyszczony za 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Obecne hasło pliku</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Aby zmienić zabezpieczenie pliku, wpisz jego obecne hasło (lub kod odzyskiwania).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>To nie jest hasło pliku</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Sprawdzanie…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>Hasło root to znów opublikowane hasło</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Zaloguj się teraz jako root hasłem tiwe i od razu je zmień: zna je każdy, kto przeczytał README.</translation>
+    </message>
 </context>
 </TS>

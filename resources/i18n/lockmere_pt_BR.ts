@@ -963,5 +963,49 @@
         <source>Moved to the recycle bin</source>
         <translation>Movida para a lixeira</translation>
     </message>
+    <message id="ChangePassphraseTitle">
+        <source>New file passphrase</source>
+        <translation>Nova frase secreta do arquivo</translation>
+    </message>
+    <message id="ChangePassphraseInfo">
+        <source>The new passphrase replaces the current one as soon as you confirm it: from then on only it (or the recovery code) opens the file. Tell it to the people who share the file.</source>
+        <translation>A nova frase secreta substitui a atual assim que você a confirmar: a partir daí só ela (ou o código de recuperação) abre o arquivo. Conte-a a quem compartilha o arquivo.</translation>
+    </message>
+    <message id="ShowPassphrase">
+        <source>Show the passphrase</source>
+        <translation>Mostrar a frase secreta</translation>
+    </message>
+    <message id="RecoveryCodeReplaces">
+        <source>This code replaces the current one: the code you wrote down before stops working when you click Continue.</source>
+        <translation>Este código substitui o atual: o que você anotou antes deixa de funcionar quando clicar em Continuar.</translation>
+    </message>
+    <message id="RecoveryCodeCopied">
+        <source>Copied; the clipboard clears in 10 s</source>
+        <translation>Copiado; a área de transferência é limpa em 10 s</translation>
+    </message>
+    <message id="CurrentSecretTitle">
+        <source>Current file passphrase</source>
+        <translation>Frase secreta atual do arquivo</translation>
+    </message>
+    <message id="CurrentSecretInfo">
+        <source>To change the file's protection, type its current passphrase (or its recovery code).</source>
+        <translation>Para mudar a proteção do arquivo, digite a frase secreta atual (ou o código de recuperação).</translation>
+    </message>
+    <message id="WrongFileSecret">
+        <source>Not the file's passphrase</source>
+        <translation>Não é a frase secreta do arquivo</translation>
+    </message>
+    <message id="UnlockChecking">
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
+    <message id="RootPasswordResetAlert">
+        <source>Root's password is the published one again</source>
+        <translation>A senha de root voltou a ser a publicada</translation>
+    </message>
+    <message id="RootPasswordResetAlertInfo">
+        <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
+        <translation>Entre agora como root com a senha tiwe e troque-a na hora: todos que leram o README a conhecem.</translation>
+    </message>
 </context>
 </TS>

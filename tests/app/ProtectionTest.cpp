@@ -8,15 +8,18 @@
 #include <QPropertyAnimation>
 
 namespace {
-// Answers what protecting asks: the passphrase to give, and each recovery code shown is kept.
+// Answers what protecting asks: the passphrase to give, each recovery code shown is kept, and
+// the file's current secret is `current`.
 struct ScriptedAsker : SecretAsker {
     QString passphrase;
     QString codeShown;
-    QString newPassphrase(QWidget*) override { return passphrase; }
-    bool keepRecoveryCode(QWidget*, const QString& code) override {
+    QString current;
+    QString newPassphrase(QWidget*, bool) override { return passphrase; }
+    bool keepRecoveryCode(QWidget*, const QString& code, bool) override {
         codeShown = code;
         return true;
     }
+    QString currentSecret(QWidget*) override { return current; }
 };
 } // namespace
 
@@ -72,25 +75,43 @@ TEST_F(ProtectionTest, AHouseholdProtectsItsFileLivesWithItAndTakesProtectionOff
     // The code, however it is typed, opens the file, and resets root's forgotten password.
     alerts_.answers = {AlertDefaultReturn};
     EXPECT_TRUE(unlockWith(code.toLower().remove('-')));
-    EXPECT_EQ(alerts(), Keys{"RecoveredAlert/RecoveredAlertInfo?ResetRootPassword|Later"});
+    EXPECT_EQ(alerts(), (Keys{"RecoveredAlert/RecoveredAlertInfo?ResetRootPassword|Later",
+                              "RootPasswordResetAlert/RootPasswordResetAlertInfo"}));
     logIn("root", "tiwe");
     ui().emailButton->click();
     EXPECT_EQ(column(ui().passwordTableView, 0), Texts{"mail"});
 
+    // Changing the protection takes its current secret, not only an administrator's window.
     asker_->passphrase = "violet-harbour-lantern";
+    asker_->current = "amber-kettle";
+    command(1);
+    alerts_.answers = {AlertDefaultReturn};
+    command(3);
+    EXPECT_EQ(alerts(), (Keys{"WrongFileSecret/UnlockRefused",
+                              "RemoveProtectionAlert/RemoveProtectionAlertInfo?RemoveProtection|"
+                              "Cancel",
+                              "WrongFileSecret/UnlockRefused"}));
+    asker_->current = code;
     command(1); // a new passphrase
+    asker_->current = "violet-harbour-lantern";
     command(2); // a new recovery code
     EXPECT_EQ(alerts(), (Keys{"PassphraseChangedAlert/PassphraseChangedAlertInfo",
                               "RecoveryCodeChangedAlert/RecoveryCodeChangedAlertInfo"}));
+    const QString newCode = asker_->codeShown;
+    EXPECT_NE(newCode, code);
     restart();
     EXPECT_FALSE(unlockWith("amber-kettle-horizon"));
     EXPECT_FALSE(unlockWith(code));
-    EXPECT_TRUE(unlockWith(asker_->codeShown.isEmpty() ? "violet-harbour-lantern"
-                                                       : "violet-harbour-lantern"));
+    EXPECT_TRUE(unlockWith("violet-harbour-lantern"));
+    restart();
+    alerts_.answers = {AlertOtherReturn};
+    EXPECT_TRUE(unlockWith(newCode));
     logIn("root", "tiwe");
+    asker_->current = newCode;
     alerts_.answers = {AlertDefaultReturn};
     command(3);
-    EXPECT_EQ(alerts(), (Keys{"RemoveProtectionAlert/RemoveProtectionAlertInfo?RemoveProtection|"
+    EXPECT_EQ(alerts(), (Keys{"RecoveredAlert/RecoveredAlertInfo?ResetRootPassword|Later",
+                              "RemoveProtectionAlert/RemoveProtectionAlertInfo?RemoveProtection|"
                               "Cancel",
                               "ProtectionRemovedAlert/ProtectionRemovedAlertInfo"}));
     EXPECT_EQ(fresh("SELECT Title, Password FROM LM_PASSWORD"), (Rows{{"mail", "s3cret"}}));

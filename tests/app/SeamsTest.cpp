@@ -478,3 +478,14 @@ TEST_F(SeamsTest, AnEditorsChangesAreAskedAboutOnEveryWayOutButSaveAndCancel) {
 }
 
 #include "SeamsTest.moc"
+
+TEST_F(SeamsTest, AFileMovedAwayWhileOpenIsSaidOnceAndNothingIsWrittenElsewhere) {
+    const QString path = home_.filePath("Documents/Lockmere.sqlite3");
+    ASSERT_TRUE(QFile::rename(path, path + ".moved"));
+    QTest::mouseClick(ui().websiteButton, Qt::LeftButton);
+    QTest::mouseClick(ui().emailButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(alerts().size(), 1u);
+    EXPECT_EQ(window_->statusBar()->currentMessage(), Localizer::text("FileMovedStatus"));
+    EXPECT_FALSE(QFile::exists(path));
+}
