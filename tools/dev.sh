@@ -12,6 +12,8 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libsqlite3-dev sqlite3
+  # the file passphrase: Argon2id and XChaCha20-Poly1305
+  libsodium-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   # the end-to-end journey: a real X server, synthesized input, the accessibility bus
