@@ -96,10 +96,15 @@ Columns mapColumns(const std::vector<std::string>& folded, const KindSignature& 
 // The category of a group or folder path: the one named like its last part, by
 // any name of a category key in any language (filed under the key's row in the
 // user's language, so that its button lists it) or by a stored category's own
-// name; else Other.
+// name; else the format's own: a browser's logins are website logins, and
+// anything else is Other.
 class CategoryFinder {
 public:
-    explicit CategoryFinder(const CategoryKeys& categories) : categories_(categories) {}
+    CategoryFinder(const CategoryKeys& categories, ImportKind kind)
+        : categories_(categories),
+          fallback_(kind == ImportKind::Chrome || kind == ImportKind::Firefox
+                        ? kWebsiteKey
+                        : CategoryKeys::kCount - 1) {}
     int32_t find(const std::string& group) const {
         const std::string last = foldedSpaces(group.substr(group.rfind('/') + 1));
         if (const std::optional<size_t> key = categories_.keyOfName(last)) {
@@ -110,7 +115,7 @@ public:
                 return row.ID();
             }
         }
-        return categories_.rowFor(CategoryKeys::kCount - 1);
+        return categories_.rowFor(fallback_);
     }
 
 private:
@@ -120,7 +125,9 @@ private:
                    ? ""
                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
     }
+    static constexpr size_t kWebsiteKey = 1;
     const CategoryKeys& categories_;
+    size_t fallback_;
 };
 
 std::string identity(const PasswordSchema& entry) {
@@ -179,7 +186,7 @@ std::variant<ImportPlan, ImportProblem> planImport(const std::string& utf8,
         return ImportProblem{ImportProblem::Kind::UnknownHeader, 1};
     }
     const Columns columns = mapColumns(folded, *signature);
-    const CategoryFinder categories(context.categories);
+    const CategoryFinder categories(context.categories, signature->kind);
     std::unordered_set<std::string> seen(context.existing.size());
     for (const PasswordSchema& entry : context.existing) {
         seen.insert(identity(entry));

@@ -66,13 +66,14 @@ TEST_F(TransferTest, EachKindImportsToExactlyTheExpectedEntriesAndCategories) {
          "Email,,login,Mail,memo,,0,https://c,cu,cp,https://b,bu,bp,\n",
          {{"1", "Mail", "bu", "bp", "https://b",
            "memo\n\nImported fields:\nurl: https://c\nusername: cu\npassword: cp"}}},
+        // A browser's logins are website logins.
         {"name,url,username,password\nexample.com,https://example.com/,bob,\"x,y\"\n",
-         {{"10", "example.com", "bob", "x,y", "https://example.com/", ""}}},
+         {{"2", "example.com", "bob", "x,y", "https://example.com/", ""}}},
         {"\"url\",\"username\",\"password\",\"httpRealm\",\"formActionOrigin\",\"guid\","
          "\"timeCreated\",\"timeLastUsed\",\"timePasswordChanged\"\n"
          "\"https://www.mozilla.org\",\"jürgen\",\"p\",,\"https://www.mozilla.org\",\"{1-2}\","
          "\"1\",\"2\",\"3\"\n",
-         {{"10", "www.mozilla.org", "jürgen", "p", "https://www.mozilla.org",
+         {{"2", "www.mozilla.org", "jürgen", "p", "https://www.mozilla.org",
            "Imported fields:\nformActionOrigin: https://www.mozilla.org"}}},
     };
     for (const auto& [file, expected] : kinds) {
@@ -91,9 +92,9 @@ TEST_F(TransferTest, EachKindImportsToExactlyTheExpectedEntriesAndCategories) {
 
 TEST_F(TransferTest, DuplicatesAndRowsWithoutTitleAndPasswordAreSkippedAndSaid) {
     exec("INSERT INTO LM_PASSWORD(UserID,CategoryID,Title,User,Password,Http,Memo) "
-         "VALUES(1,10,'kept','u','p','','')");
+         "VALUES(1,2,'kept','u','p','','')");
     import("name,url,username,password\nkept,,u,p\nnew,,u,p\nnew,,u,p\n,https://x,u,\n");
-    EXPECT_EQ(alerts(), Keys{"Import 1 entries from this Chrome file?/Other: 1 new\n"
+    EXPECT_EQ(alerts(), Keys{"Import 1 entries from this Chrome file?/Website: 1 new\n"
                              "Skipped, exactly as already there: 2\n"
                              "Skipped, without title and password: 1?Import|Cancel"});
     EXPECT_EQ(sql("SELECT group_concat(Title) FROM LM_PASSWORD"), Rows{{"kept,new"}});
@@ -164,7 +165,7 @@ TEST_F(TransferTest, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
                                      row + notes + "n\n"),
            AlertOtherReturn);
     EXPECT_EQ(alerts(),
-              Keys{"Import 1 entries from this Chrome file?/Other: 1 new\nSkipped, a "
+              Keys{"Import 1 entries from this Chrome file?/Website: 1 new\nSkipped, a "
                    "field longer than Lockmere keeps (4 KB; notes 64 KB): 2?Import|Cancel"});
     // A byte-order mark, and UTF-16 with one, are read as the text they are.
     import(QByteArray("\xEF\xBB\xBF") + QByteArray::fromStdString(header) + "Müller,,u,p\n");
@@ -261,7 +262,7 @@ TEST_F(TransferTest, NothingJoinsAnImportAndNothingOfOneThatEndsUndoneStays) {
     for (int i = 0; i < 600; ++i) {
         file += "imported" + QByteArray::number(i) + ",,u,p\n";
     }
-    ui().otherButton->click();
+    ui().websiteButton->click();
     ui().addButton->click();
     fillEntryEditor("typed", "", "pw");
     press(ui().titleField, Qt::Key_Shift);
@@ -273,7 +274,7 @@ TEST_F(TransferTest, NothingJoinsAnImportAndNothingOfOneThatEndsUndoneStays) {
     });
     import(file);
     EXPECT_EQ(alerts(),
-              (Keys{"Import 600 entries from this Chrome file?/Other: 600 new?Import|Cancel",
+              (Keys{"Import 600 entries from this Chrome file?/Website: 600 new?Import|Cancel",
                     "ImportCancelled/NothingImported"}));
     EXPECT_GT(paintedMeanwhile.size(), 0u);
     EXPECT_EQ(column(ui().passwordTableView, 0), Texts{}); // not rows that were rolled back
