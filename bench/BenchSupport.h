@@ -43,6 +43,10 @@ public:
                               const QString&) override {
         return AlertOtherReturn;
     }
+    int runDeleteConfirmationOf(const QString&, const QString&, const QString&, const QString&,
+                                const QString&) override {
+        return AlertOtherReturn;
+    }
     void showTextAlert(const QString&, const QString&) override {}
     // An import's summary is answered yes, so the import runs.
     int runTextConfirmation(const QString&, const QString&, const QString&,

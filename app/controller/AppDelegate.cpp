@@ -142,9 +142,9 @@ void AppDelegate::showAlert(const char* messageKey, const char* informativeKey) 
     alerts_.showKeyedAlert(QString::fromLatin1(messageKey), QString::fromLatin1(informativeKey));
 }
 
-bool AppDelegate::confirmDeletion(const char* informativeKey) {
+bool AppDelegate::confirmDeletion(const QString& subject, const char* informativeKey) {
     const int session = session_;
-    const bool confirmed = alerts_.runDeleteConfirmation("DelConfirm", informativeKey, "OK",
-                                                         "Cancel") == AlertDefaultReturn;
+    const bool confirmed = alerts_.runDeleteConfirmationOf(subject, "DelConfirm", informativeKey,
+                                                           "OK", "Cancel") == AlertDefaultReturn;
     return confirmed && session == session_;
 }

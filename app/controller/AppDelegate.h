@@ -248,7 +248,8 @@ private:
     void tellInStatusLine(const QString& message);
     // True only when the user confirmed and the same session is still open:
     // a logout while the confirmation was open answers no.
-    bool confirmDeletion(const char* informativeKey = "DelInfo");
+    // `subject` names what is deleted.
+    bool confirmDeletion(const QString& subject, const char* informativeKey = "DelInfo");
     bool maySaveAccount() const;
     bool ownsNoEntries(int32_t accountID);
     // The lists as the screens show them, as fresh as the store; none when the store cannot be

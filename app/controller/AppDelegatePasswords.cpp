@@ -1,6 +1,7 @@
 // Password records: choosing a category, the entry editor, opening and
 // deleting entries.
 #include "controller/AppDelegate.h"
+#include "controller/EntryName.h"
 #include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
@@ -360,7 +361,7 @@ void AppDelegate::fillEntryEditor(const PasswordSchema& entry) {
 void AppDelegate::removePasswordRecord() {
     // An entry already gone is said at once, without asking about it first.
     const std::optional<PasswordSchema> entry = chosenEntry();
-    if (!entry || !confirmDeletion("DelEntryInfo") || !sessionStillValid()) {
+    if (!entry || !confirmDeletion(entryName(*entry), "DelEntryInfo") || !sessionStillValid()) {
         return;
     }
     // Into the account's recycle bin, from which it can be put back.

@@ -220,7 +220,8 @@ void AppDelegate::removeUserRecord() {
         showAlert("DelUserAlert", "CannotDelLoginUser");
         return;
     }
-    if (!ownsNoEntries(account->ID()) || !confirmDeletion() || !sessionStillValid()) {
+    if (!ownsNoEntries(account->ID()) || !confirmDeletion(toQString(account->User())) ||
+        !sessionStillValid()) {
         return;
     }
     switch (mySQLLite_->delUser(account->ID())) {

@@ -18,6 +18,12 @@ public:
     virtual int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
                                       const QString& defaultButtonKey,
                                       const QString& otherButtonKey) = 0;
+    // The same, naming what it deletes (an entry's title and user name, an account's name) above
+    // the informative text.
+    virtual int runDeleteConfirmationOf(const QString& subject, const QString& messageKey,
+                                        const QString& informativeKey,
+                                        const QString& defaultButtonKey,
+                                        const QString& otherButtonKey) = 0;
     // Asks before something that cannot be undone and that a stray Return must not do: the
     // harmless button is the default. AlertDefaultReturn only when the user chose to go ahead.
     virtual int runCarefulConfirmation(const QString& messageKey, const QString& informativeKey,

@@ -33,6 +33,20 @@ int MessageBoxAlerts::runDeleteConfirmation(const QString& messageKey,
                                defaultButtonKey, otherButtonKey);
 }
 
+int MessageBoxAlerts::runDeleteConfirmationOf(const QString& subject, const QString& messageKey,
+                                              const QString& informativeKey,
+                                              const QString& defaultButtonKey,
+                                              const QString& otherButtonKey) {
+    // A title of thousands of characters would make the alert as wide as the screen.
+    constexpr qsizetype kLongestSubject = 120;
+    const QString named = subject.size() <= kLongestSubject
+                              ? subject
+                              : subject.left(kLongestSubject) + QChar(0x2026); // …
+    return runTextConfirmation(Localizer::text(messageKey),
+                               named + QStringLiteral("\n\n") + Localizer::text(informativeKey),
+                               defaultButtonKey, otherButtonKey);
+}
+
 int MessageBoxAlerts::runCarefulConfirmation(const QString& messageKey,
                                              const QString& informativeKey,
                                              const QString& goAheadKey,

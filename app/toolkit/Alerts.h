@@ -16,6 +16,9 @@ public:
     int runDeleteConfirmation(const QString& messageKey, const QString& informativeKey,
                               const QString& defaultButtonKey,
                               const QString& otherButtonKey) override;
+    int runDeleteConfirmationOf(const QString& subject, const QString& messageKey,
+                                const QString& informativeKey, const QString& defaultButtonKey,
+                                const QString& otherButtonKey) override;
     int runCarefulConfirmation(const QString& messageKey, const QString& informativeKey,
                                const QString& goAheadKey, const QString& otherButtonKey) override;
     void showTextAlert(const QString& message, const QString& informative) override;

@@ -1,5 +1,6 @@
 #include "undo/RecycleBin.h"
 
+#include "controller/EntryName.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/Localizer.h"
 
@@ -120,8 +121,9 @@ void RecycleBin::restore() {
 
 void RecycleBin::deleteForGood() {
     const EntryVersion* entry = chosen();
-    if (entry == nullptr || alerts_.runDeleteConfirmation("DelConfirm", "DeleteForGoodInfo", "OK",
-                                                          "Cancel") != AlertDefaultReturn) {
+    if (entry == nullptr ||
+        alerts_.runDeleteConfirmationOf(entryName(entry->entry), "DelConfirm", "DeleteForGoodInfo",
+                                        "OK", "Cancel") != AlertDefaultReturn) {
         return;
     }
     const int32_t id = entry->entry.ID();

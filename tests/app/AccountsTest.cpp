@@ -117,7 +117,10 @@ TEST_F(AccountsTest, OnlyTheAccountThatHadTheNameRootMayBearIt) {
 }
 
 TEST_F(AccountsTest, DeletingAnAccountRefusesInOrderAsksFirstAndSaysEveryFailure) {
-    const std::string confirm = "DelConfirm/DelInfo?OK|Cancel", owns = "DelUserAlert/UserHasData";
+    const std::string owns = "DelUserAlert/UserHasData";
+    const auto confirm = [](const std::string& name) { // the account asked about, by its name
+        return "DelConfirm[" + name + "]/DelInfo?OK|Cancel";
+    };
     addEntry(anna_, 1, "mail");
     const auto remove = [&](int row) {
         list()->selectRow(row);
@@ -131,7 +134,8 @@ TEST_F(AccountsTest, DeletingAnAccountRefusesInOrderAsksFirstAndSaysEveryFailure
     remove(2); // the account logged in
     remove(1); // owns entries
     remove(3); // answered Cancel
-    EXPECT_EQ(alerts(), (Keys{kNoPermission, "DelUserAlert/CannotDelLoginUser", owns, confirm}));
+    EXPECT_EQ(alerts(),
+              (Keys{kNoPermission, "DelUserAlert/CannotDelLoginUser", owns, confirm("dave")}));
     alerts_.answers = {AlertDefaultReturn, AlertDefaultReturn, AlertDefaultReturn};
     list()->selectRow(3);
     press(list(), Qt::Key_Delete);
@@ -148,7 +152,7 @@ TEST_F(AccountsTest, DeletingAnAccountRefusesInOrderAsksFirstAndSaysEveryFailure
     exec("ALTER TABLE Elsewhere RENAME TO LM_PASSWORD; CREATE TRIGGER keep BEFORE DELETE ON "
          "LM_USER BEGIN SELECT RAISE(ABORT, 'kept'); END");
     remove(1);
-    EXPECT_EQ(alerts(), (Keys{confirm, owns, "DelUserAlert/UserDataUnknown", confirm,
-                              "DeleteFailAlert/DeleteFailAlertInfo"}));
+    EXPECT_EQ(alerts(), (Keys{confirm("anna"), owns, "DelUserAlert/UserDataUnknown",
+                              confirm("anna"), "DeleteFailAlert/DeleteFailAlertInfo"}));
     EXPECT_EQ(column(list(), 0), (Texts{"root", "anna", "carl"}));
 }

@@ -121,12 +121,13 @@ TEST_F(EntriesTest, TheEditorAddsChangesAndMovesAnEntryAndRefusesWhatIsMissing) 
 TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
     addEntry(1, 1, "twin", "one");
     addEntry(1, 1, "twin", "two");
+    exec("UPDATE LM_PASSWORD SET User='zed' WHERE Password='two'");
     ui().emailButton->click();
     ui().removeButton->click(); // nothing chosen: nothing asked
     EXPECT_TRUE(alerts().empty());
     list()->selectRow(1);
     ui().removeButton->click(); // answered Cancel
-    EXPECT_EQ(alerts(), Keys{"DelConfirm/DelEntryInfo?OK|Cancel"});
+    EXPECT_EQ(alerts(), Keys{"DelConfirm[twin — zed]/DelEntryInfo?OK|Cancel"});
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"2"}});
     alerts_.answers = {AlertDefaultReturn, AlertDefaultReturn};
     ui().removeButton->click();
@@ -139,8 +140,8 @@ TEST_F(EntriesTest, DeletingAsksFirstAndRemovesExactlyTheChosenEntry) {
     press(ui().emailButton, Qt::Key_Delete); // the list's keys work only in the list
     EXPECT_TRUE(alerts().empty());
     press(list(), Qt::Key_Delete);
-    EXPECT_EQ(alerts(),
-              (Keys{"DelConfirm/DelEntryInfo?OK|Cancel", "DeleteFailAlert/DeleteFailAlertInfo"}));
+    EXPECT_EQ(alerts(), (Keys{"DelConfirm[twin — u]/DelEntryInfo?OK|Cancel",
+                              "DeleteFailAlert/DeleteFailAlertInfo"}));
     EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"1"}});
 }
 

@@ -265,7 +265,7 @@ TEST_F(SeamsTest, RowActionsTakeTheRecordTheRowShowedOrSayItIsGone) {
     alerts_.answers = {AlertDefaultReturn};
     alerts_.whileOpen = [&] { exec("DELETE FROM LM_PASSWORD"); };
     ui().removeButton->click();
-    EXPECT_EQ(alerts(), (Keys{"DelConfirm/DelEntryInfo?OK|Cancel", kGone}));
+    EXPECT_EQ(alerts(), (Keys{"DelConfirm[charlie — u]/DelEntryInfo?OK|Cancel", kGone}));
     addEntry(1, 1, "delta");
     list()->selectRow(0);
     alerts_.answers = {AlertDefaultReturn};

@@ -9,7 +9,8 @@
 #include <vector>
 
 // Stands in for the alert windows: records every alert as "Message/Informative" (a confirmation
-// with its buttons, "Message/Informative?OK|Cancel") and answers confirmations from a script;
+// with its buttons, "Message/Informative?OK|Cancel"; one that names what it deletes,
+// "Message[subject]/Informative?OK|Cancel") and answers confirmations from a script;
 // with no answer left, the user pressed Cancel.
 class ScriptedAlerts : public AlertPresenter {
 public:
@@ -27,6 +28,11 @@ public:
     int runTextConfirmation(const QString& message, const QString& informative, const QString& yes,
                             const QString& no) override {
         return runDeleteConfirmation(message, informative, yes, no);
+    }
+    int runDeleteConfirmationOf(const QString& subject, const QString& message,
+                                const QString& informative, const QString& yes,
+                                const QString& no) override {
+        return runDeleteConfirmation(message + "[" + subject + "]", informative, yes, no);
     }
     int runDeleteConfirmation(const QString& message, const QString& informative,
                               const QString& yes, const QString& no) override {
