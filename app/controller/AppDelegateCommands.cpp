@@ -93,6 +93,8 @@ void AppDelegate::makeCommands() {
                &AppDelegate::escapeEditor);
     addCommand(ui.searchField, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
                &AppDelegate::endSearch);
+    addCommand(entries, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
+               &AppDelegate::endSearch); // in the results; in a category's list it does nothing
     addCommand(ui.searchField, "Open", {QKeySequence(Qt::Key_Down), Qt::Key_Return, Qt::Key_Enter},
                &AppDelegate::goToResults);
 

@@ -57,6 +57,14 @@ TEST_F(SearchTest, FindsTheAccountsOwnEntriesByEveryFieldButThePasswordIgnoringC
     EXPECT_EQ(column(list(), 0), Texts{"Mail"});
     EXPECT_TRUE(list()->isColumnHidden(app().categoryColumn().index()));
     EXPECT_TRUE(list()->hasFocus());
+    // So it does in the results, and in a category's list it leaves the list on show.
+    search("a");
+    press(ui().searchField, Qt::Key_Down);
+    press(list(), Qt::Key_Escape);
+    EXPECT_EQ(ui().searchField->text(), "");
+    EXPECT_EQ(column(list(), 0), Texts{"Mail"});
+    press(list(), Qt::Key_Escape);
+    EXPECT_EQ(ui().passwordBox->title(), "Email");
 }
 
 TEST_F(SearchTest, RowActionsWorkOnResultsAsFreshAsTheStore) {
