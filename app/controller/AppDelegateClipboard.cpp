@@ -6,10 +6,12 @@
 #include "toolkit/Localizer.h"
 
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QToolButton>
 
 void AppDelegate::connectPasswordTools() {
     const Ui::MainWindow& ui = window_.ui;
+    window_.statusBar()->addPermanentWidget(ui.clipboardLabel);
     connect(&secretClipboard_, &SecretClipboard::secondsLeftChanged, this,
             &AppDelegate::showClipboardCountdown);
     showClipboardCountdown(0);
@@ -62,28 +64,30 @@ void AppDelegate::generatePassword(const GeneratorOptions* options, QLineEdit* f
 
 void AppDelegate::copyPasswordAction() {
     if (auto entry = chosenEntry()) {
-        secretClipboard_.copy(toQString(entry->Password()));
-        tellInStatusLine(Localizer::text("CopiedPassword").arg(SecretClipboard::kTimeoutSeconds));
+        secretClipboard_.copyAs(toQString(entry->Password()), Localizer::text("CopiedPassword"));
     }
 }
 
 void AppDelegate::copyUserAction() {
     if (auto entry = chosenEntry()) {
-        secretClipboard_.copy(toQString(entry->User()));
-        tellInStatusLine(Localizer::text("CopiedUser").arg(SecretClipboard::kTimeoutSeconds));
+        secretClipboard_.copyAs(toQString(entry->User()), Localizer::text("CopiedUser"));
     }
 }
 
 void AppDelegate::copyHttpAction() {
     if (auto entry = chosenEntry()) {
-        secretClipboard_.copy(toQString(entry->Http()));
-        tellInStatusLine(Localizer::text("CopiedHttp").arg(SecretClipboard::kTimeoutSeconds));
+        secretClipboard_.copyAs(toQString(entry->Http()), Localizer::text("CopiedHttp"));
     }
 }
 
+// One countdown, at the right of the status bar, names what was copied; the status line's
+// messages beside it come and go without touching it.
 void AppDelegate::showClipboardCountdown(int secondsLeft) {
     QLabel* label = window_.ui.clipboardLabel;
+    const QString said = secretClipboard_.said();
     label->setVisible(secondsLeft > 0);
-    label->setText(secondsLeft > 0 ? Localizer::text("ClipboardClearsIn").arg(secondsLeft)
-                                   : QString());
+    label->setText(
+        secondsLeft > 0
+            ? (said.isEmpty() ? Localizer::text("ClipboardClearsIn") : said).arg(secondsLeft)
+            : QString());
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 QAction* AppDelegate::addCommand(QWidget* owner, const char* textKey, QList<QKeySequence> keys,
                                  void (AppDelegate::*command)()) {
@@ -93,8 +94,11 @@ void AppDelegate::makeCommands() {
                &AppDelegate::escapeEditor);
     addCommand(ui.searchField, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
                &AppDelegate::endSearch);
-    addCommand(entries, "Cancel", QKeySequence::keyBindings(QKeySequence::Cancel),
-               &AppDelegate::endSearch); // in the results; in a category's list it does nothing
+    // In the results too (a key, not a command of the list's menu); in a category's list it
+    // does nothing.
+    auto* leaveResults = new QShortcut(QKeySequence::Cancel, entries, nullptr, nullptr,
+                                       Qt::WidgetWithChildrenShortcut);
+    connect(leaveResults, &QShortcut::activated, this, &AppDelegate::endSearch);
     addCommand(ui.searchField, "Open", {QKeySequence(Qt::Key_Down), Qt::Key_Return, Qt::Key_Enter},
                &AppDelegate::goToResults);
 

@@ -37,8 +37,15 @@ void SecretClipboard::copy(const QString& secret, QClipboard::Mode mode) {
     data->setData(kPasswordManagerHint, QByteArrayLiteral("secret"));
     data->setData(kCopyToken, tokens_[slot(mode)]);
     clipboard_->setMimeData(data, mode);
+    said_.clear();
     secondsLeft_ = kTimeoutSeconds;
     ticker_.start();
+    emit secondsLeftChanged(secondsLeft_);
+}
+
+void SecretClipboard::copyAs(const QString& secret, const QString& said) {
+    copy(secret);
+    said_ = said;
     emit secondsLeftChanged(secondsLeft_);
 }
 

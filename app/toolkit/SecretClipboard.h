@@ -24,6 +24,10 @@ public:
 
     // `mode` Selection is X11's primary selection, which selecting text fills.
     void copy(const QString& secret, QClipboard::Mode mode = QClipboard::Clipboard);
+    // Copies, and says what was copied: `said` is a text with %1 for the seconds left.
+    void copyAs(const QString& secret, const QString& said);
+    // What the pending copy is said to be; empty when nothing said it.
+    const QString& said() const { return said_; }
     // What the user copies out of `field` (its copy keys, its menu, or merely selecting its text,
     // which X11 offers every program as the primary selection) becomes a secret copy: marked, and
     // cleared like the copy commands' copies.
@@ -55,4 +59,5 @@ private:
     QByteArray tokens_[2]; // of the copy on the clipboard and in the selection
     QList<QPointer<QLineEdit>> guarded_;
     int secondsLeft_ = 0;
+    QString said_;
 };
