@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -21,6 +22,15 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     user1Column_ = &userTableModel_->requiredColumn("User");
     password1Column_ = &userTableModel_->requiredColumn("Password");
     isRootColumn_ = &userTableModel_->requiredColumn("IsRoot");
+    entryOrder_.emplace(std::vector<int>{titleColumn_->index(), userColumn_->index()});
+    accountOrder_.emplace(std::vector<int>{user1Column_->index()});
+    // Enabling sorting sorts at once, by the indicator: show it on the column the lists start in.
+    window.ui.passwordTableView->horizontalHeader()->setSortIndicator(titleColumn_->index(),
+                                                                      Qt::AscendingOrder);
+    window.ui.userTable->horizontalHeader()->setSortIndicator(user1Column_->index(),
+                                                              Qt::AscendingOrder);
+    window.ui.passwordTableView->setSortingEnabled(true);
+    window.ui.userTable->setSortingEnabled(true);
     connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &AppDelegate::rememberChosenEntry);
     connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,

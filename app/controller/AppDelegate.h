@@ -11,6 +11,7 @@
 #include "search/EntrySearch.h"
 #include "sessionguard/IdleWatch.h"
 #include "sessionguard/ScreenLockWatch.h"
+#include "sorting/RowOrder.h"
 #include "toolkit/AlertPresenter.h"
 #include "toolkit/ControllerTableModel.h"
 #include "toolkit/SecretClipboard.h"
@@ -144,6 +145,11 @@ public:
     int numberOfRowsInTableView(QTableView* table) override;
     QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
                                       int row) override;
+    void sortTableView(QTableView* table, int column, Qt::SortOrder order) override;
+
+    // The lists' rows in the order shown (app/sorting): `rows` must outlive the answer.
+    InOrder<EntryRows> entriesInOrder(const EntryRows& rows);
+    InOrder<std::vector<UserSchema>> accountsInOrder(const std::vector<UserSchema>& accounts);
 
     // --- State -------------------------------------------------------------
     // The two operation modes: the editor opened last was opened for a new
@@ -257,6 +263,9 @@ private:
     std::optional<EntryRows> currentEntries();
     // What the password list was last answered from.
     EntryRows heldEntries() const;
+    // What a list's cell shows for a record.
+    QString entryCell(const PasswordSchema& entry, const TableColumn& column) const;
+    QString accountCell(const UserSchema& account, const TableColumn& column, bool current) const;
     const std::vector<UserSchema>* allAccounts();
     // The store's stamp, or none when it cannot be read now: a read failed since the user last
     // did anything, or the stamp itself cannot be read.
@@ -356,4 +365,6 @@ private:
     QStringList wordList_;
     IdleWatch idleWatch_{kIdleLogout};
     ScreenLockWatch screenLockWatch_;
+    std::optional<RowOrder> entryOrder_;
+    std::optional<RowOrder> accountOrder_;
 };

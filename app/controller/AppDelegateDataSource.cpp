@@ -2,6 +2,7 @@
 // list that currentTable names, never for the table that asks, and always as
 // the store holds it at the moment of the question: the lists are kept only
 // while the store's stamp says nothing was written since they were read.
+// Rows are shown sorted (app/sorting); the records stay in the store's order.
 #include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "controller/RecordAtRow.h"
@@ -43,48 +44,93 @@ QString AppDelegate::objectValueForTableColumn(QTableView* /*table*/, const Tabl
                                                int row) {
     if (currentTable_ == window_.ui.passwordTableView) {
         const std::optional<EntryRows> entries = currentEntries();
-        const PasswordSchema* entry = recordAtRow(entries ? *entries : heldEntries(), row);
+        const EntryRows rows = entries ? *entries : heldEntries();
+        const PasswordSchema* entry = recordAtRow(entriesInOrder(rows), row);
         entryListMoved();
-        if (entry == nullptr) {
-            return QString();
-        }
-        if (&column == titleColumn_) {
-            return toQString(entry->Title());
-        }
-        if (&column == userColumn_) {
-            return toQString(entry->User());
-        }
-        if (&column == passwordColumn_) {
-            return toQString(entry->Password());
-        }
-        if (&column == categoryColumn_) {
-            return categoryName(entry->CategoryID());
-        }
-        return QString();
+        return entry != nullptr ? entryCell(*entry, column) : QString();
     }
     if (currentTable_ == window_.ui.userTable) {
         const std::vector<UserSchema>* accounts = allAccounts();
-        const UserSchema* account = recordAtRow(accounts ? *accounts : accountList_.held(), row);
-        if (account == nullptr) {
-            return QString();
-        }
-        if (&column == user1Column_) {
-            return toQString(account->User());
-        }
-        if (&column == password1Column_) {
-            // The rights of the account as the file holds it now: a password is masked the
-            // moment another copy takes the right away.
-            const bool mayOpen = accounts != nullptr && stillAsLoggedIn(loginUser_, *accounts) &&
-                                 mayOpenAccount(loginUser_, *account);
-            return mayOpen ? toQString(account->Password()) : kMasked;
-        }
-        if (&column == isRootColumn_) {
-            if (account->IsRoot() == 1) {
-                return kAdministratorMark;
-            }
-            return account->IsRoot() == 0 ? kOrdinaryMark : QString();
-        }
-        return QString();
+        const std::vector<UserSchema>& rows = accounts ? *accounts : accountList_.held();
+        const UserSchema* account = recordAtRow(accountsInOrder(rows), row);
+        return account != nullptr ? accountCell(*account, column, accounts != nullptr) : QString();
     }
     return QString();
+}
+
+QString AppDelegate::entryCell(const PasswordSchema& entry, const TableColumn& column) const {
+    if (&column == titleColumn_) {
+        return toQString(entry.Title());
+    }
+    if (&column == userColumn_) {
+        return toQString(entry.User());
+    }
+    if (&column == passwordColumn_) {
+        return toQString(entry.Password());
+    }
+    if (&column == categoryColumn_) {
+        return categoryName(entry.CategoryID());
+    }
+    return QString();
+}
+
+// `current`: the accounts were read just now, not held from an earlier read.
+QString AppDelegate::accountCell(const UserSchema& account, const TableColumn& column,
+                                 bool current) const {
+    if (&column == user1Column_) {
+        return toQString(account.User());
+    }
+    if (&column == password1Column_) {
+        // The rights of the account as the file holds it now: a password is masked the moment
+        // another copy takes the right away.
+        const bool mayOpen = current && stillAsLoggedIn(loginUser_, accountList_.held()) &&
+                             mayOpenAccount(loginUser_, account);
+        return mayOpen ? toQString(account.Password()) : kMasked;
+    }
+    if (&column == isRootColumn_) {
+        if (account.IsRoot() == 1) {
+            return kAdministratorMark;
+        }
+        return account.IsRoot() == 0 ? kOrdinaryMark : QString();
+    }
+    return QString();
+}
+
+// The generation moves whenever the rows may differ: another list read, or a search begun or
+// ended (a category's list may be held unchanged across a search).
+InOrder<EntryRows> AppDelegate::entriesInOrder(const EntryRows& rows) {
+    const uint64_t generation = (uint64_t{searching()} << 63) |
+                                (uint64_t(uint32_t(entryList_.reads())) << 32) |
+                                uint32_t(searchHits_.reads());
+    return InOrder<EntryRows>(
+        rows, entryOrder_->positions(rows.size(), generation, [&](size_t position, int column) {
+            const TableColumn* shown = passwordTableModel_->column(column);
+            return shown != nullptr ? entryCell(rows[position], *shown) : QString();
+        }));
+}
+
+// Sorted by what the rows show: another account's masked password tells nothing of its order.
+InOrder<std::vector<UserSchema>>
+AppDelegate::accountsInOrder(const std::vector<UserSchema>& accounts) {
+    const uint64_t generation = uint32_t(accountList_.reads());
+    return InOrder<std::vector<UserSchema>>(
+        accounts,
+        accountOrder_->positions(accounts.size(), generation, [&](size_t position, int column) {
+            const TableColumn* shown = userTableModel_->column(column);
+            return shown != nullptr ? accountCell(accounts[position], *shown, true) : QString();
+        }));
+}
+
+void AppDelegate::sortTableView(QTableView* table, int column, Qt::SortOrder order) {
+    if (table == window_.ui.passwordTableView) {
+        entryOrder_->sortBy(column, order);
+        if (currentTable_ == table) {
+            reloadEntryList(); // the chosen entry stays chosen
+        }
+    } else if (table == window_.ui.userTable) {
+        accountOrder_->sortBy(column, order);
+        if (currentTable_ == table) {
+            userTableModel_->reloadData();
+        }
+    }
 }

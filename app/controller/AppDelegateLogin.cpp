@@ -6,6 +6,7 @@
 #include "toolkit/WindowShaker.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -73,7 +74,7 @@ void AppDelegate::offerPasswordChange() {
         return;
     }
     usersAction(window_.ui.usersButton);
-    const std::vector<UserSchema>& accounts = accountList_.held();
+    const InOrder<std::vector<UserSchema>> accounts = accountsInOrder(accountList_.held());
     for (size_t row = 0; row < accounts.size(); ++row) {
         if (accounts[row].ID() == loginUser_->ID()) {
             window_.ui.userTable->selectRow(static_cast<int>(row));
@@ -136,6 +137,12 @@ void AppDelegate::forgetTheSession() {
     entrySearch_.forget();
     entryList_.forget();
     accountList_.forget();
+    // The next account's lists start sorted by title (and by name), as on a first login.
+    entryOrder_->forget();
+    accountOrder_->forget();
+    ui.passwordTableView->horizontalHeader()->setSortIndicator(titleColumn_->index(),
+                                                               Qt::AscendingOrder);
+    ui.userTable->horizontalHeader()->setSortIndicator(user1Column_->index(), Qt::AscendingOrder);
     chosenEntryID_.reset();
     chosenAccountID_.reset();
     passwordTableModel_->reloadData();

@@ -28,11 +28,13 @@ auto withID(const List& list, int32_t id) -> std::optional<std::decay_t<decltype
 // The held lists are what the views were last answered from, so the ID is
 // that of the record the row showed, whatever the store holds now.
 void AppDelegate::rememberChosenEntry() {
-    chosenEntryID_ = idAtRow(heldEntries(), selectedRow(window_.ui.passwordTableView));
+    const EntryRows held = heldEntries();
+    chosenEntryID_ = idAtRow(entriesInOrder(held), selectedRow(window_.ui.passwordTableView));
 }
 
 void AppDelegate::rememberChosenAccount() {
-    chosenAccountID_ = idAtRow(accountList_.held(), selectedRow(window_.ui.userTable));
+    chosenAccountID_ =
+        idAtRow(accountsInOrder(accountList_.held()), selectedRow(window_.ui.userTable));
 }
 
 // A list that cannot be read now says so; it never says the record is gone.
@@ -83,7 +85,8 @@ void AppDelegate::reloadEntryList() {
         selectedRow(list) >= 0 ? chosenEntryID_ : std::optional<int32_t>();
     passwordTableModel_->reloadData(); // the view asks for its rows again now
     shownEntryReads_ = entryList_.reads() + searchHits_.reads();
-    const EntryRows shown = heldEntries();
+    const EntryRows held = heldEntries();
+    const InOrder<EntryRows> shown = entriesInOrder(held);
     for (size_t row = 0; chosen && row < shown.size(); ++row) {
         if (shown[row].ID() == *chosen) {
             list->selectRow(static_cast<int>(row));

@@ -115,7 +115,16 @@ QVariant ControllerTableModel::headerData(int section, Qt::Orientation orientati
         return column(section) != nullptr ? QVariant(headerTitles_[static_cast<size_t>(section)])
                                           : QVariant();
     }
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole) {
+        return Qt::AscendingOrder; // a column's first click sorts A to Z, the next Z to A
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ControllerTableModel::sort(int column, Qt::SortOrder order) {
+    if (source_ != nullptr && this->column(column) != nullptr) {
+        source_->sortTableView(view_, column, order);
+    }
 }
 
 bool ControllerTableModel::setHeaderData(int section, Qt::Orientation orientation,

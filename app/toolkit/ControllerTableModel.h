@@ -41,6 +41,8 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A header click: the source sorts (the view has no rows of its own to move).
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
     QTableView* view_;

@@ -16,6 +16,11 @@ QList<QPointer<QTranslator>>& installedTranslators() {
     return translators;
 }
 
+QLocale& installedLocale() {
+    static QLocale locale = QLocale::system();
+    return locale;
+}
+
 void installTranslator(QTranslator* translator) {
     QCoreApplication::installTranslator(translator);
     installedTranslators().append(translator);
@@ -27,8 +32,13 @@ QString Localizer::text(const QString& key) {
     return qtTrId(key.toUtf8().constData());
 }
 
+QLocale Localizer::locale() {
+    return installedLocale();
+}
+
 void Localizer::install(const QLocale& locale, const QString& tables) {
     uninstall();
+    installedLocale() = locale;
     const QString englishTable = tables + QStringLiteral("_en.qm");
     const QFileInfo base(tables);
     QCoreApplication* application = QCoreApplication::instance();

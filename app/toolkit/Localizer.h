@@ -17,6 +17,8 @@ public:
     // and, on top of it, the table for `locale` (`tables`_de.qm, ...) when there is one. Qt asks
     // the newest translator first, so a key missing from (say) German is taken from English.
     static void install(const QLocale& locale, const QString& tables);
+    // The locale of the last install(): the language lists are sorted and passphrases made in.
+    static QLocale locale();
 
     // The texts of `key` in every table named `tables`_*.qm, whatever the user's language.
     static QStringList textsInEveryTable(const QString& key, const QString& tables);

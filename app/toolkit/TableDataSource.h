@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class QTableView;
 class TableColumn;
@@ -15,4 +16,7 @@ public:
     // the source must answer something (an empty string will do).
     virtual QString objectValueForTableColumn(QTableView* table, const TableColumn& column,
                                               int row) = 0;
+    // A header was clicked: the table is to show its rows sorted by `column` in `order`. The
+    // source reorders its answers and tells the table to ask again; by default nothing sorts.
+    virtual void sortTableView(QTableView* /*table*/, int /*column*/, Qt::SortOrder /*order*/) {}
 };

@@ -165,3 +165,61 @@ TEST_F(EntriesTest, TheSidebarIsOneTabStopWalkedWithArrowsAndReturnOnACheckBoxSa
     press(ui().isRootCheckBox, Qt::Key_Return);
     EXPECT_EQ(sql("SELECT User FROM LM_USER WHERE User='bob'"), Rows{{"bob"}});
 }
+
+TEST_F(EntriesTest, ListsSortAsTheLanguageReadsByAnyColumnAndRowsActOnTheRecordTheyShow) {
+    for (const char* title :
+         {"zupa", "źrebię", "Äpfel", "apple", "Banana", "item 10", "item 2", "Ωmega", "щука"}) {
+        addEntry(1, 1, title, std::string("pw of ") + title);
+    }
+    struct Case {
+        QLocale language;
+        Texts order;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::English),
+         {"Äpfel", "apple", "Banana", "item 2", "item 10", "źrebię", "zupa", "Ωmega", "щука"}},
+        {QLocale(QLocale::Polish), // ź is a letter of its own, after z
+         {"Äpfel", "apple", "Banana", "item 2", "item 10", "zupa", "źrebię", "Ωmega", "щука"}},
+        {QLocale(QLocale::Swedish), // ä comes after z
+         {"apple", "Banana", "item 2", "item 10", "źrebię", "zupa", "Äpfel", "Ωmega", "щука"}},
+    };
+    for (const Case& c : cases) {
+        Localizer::install(c.language, kTranslationTables);
+        ui().emailButton->click();
+        EXPECT_EQ(column(list(), 0), c.order) << c.language.name().toStdString();
+    }
+    Localizer::install(QLocale(QLocale::English), kTranslationTables);
+
+    // A header click sorts by its column, a second one the other way; ties go by title.
+    exec("UPDATE LM_PASSWORD SET User='b' WHERE Title IN ('zupa', 'apple')");
+    const auto clickHeader = [&](int section) {
+        QHeaderView* header = list()->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(section) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    };
+    clickHeader(1);
+    EXPECT_EQ(column(list(), 0)[0], "apple");
+    EXPECT_EQ(column(list(), 0)[1], "zupa");
+    list()->selectRow(0);
+    clickHeader(1); // the chosen entry stays chosen wherever its row goes
+    EXPECT_EQ(column(list(), 0).front(), "щука");
+    EXPECT_EQ(column(list(), 0).back(), "apple");
+    ASSERT_EQ(list()->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list()->selectionModel()->selectedRows().front().data(), "apple");
+
+    // A row acts on the record it shows: opened, deleted.
+    openRow(list(), 7);
+    EXPECT_EQ(ui().titleField->text(), "zupa");
+    EXPECT_EQ(ui().pwdField->text(), "pw of zupa");
+    alerts_.answers = {AlertDefaultReturn};
+    list()->selectRow(0);
+    ui().removeButton->click();
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD WHERE Title='щука'"), Rows{{"0"}});
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD"), Rows{{"8"}});
+
+    // Search results sort as the lists do; a column's first click sorts it A to Z.
+    clickHeader(0);
+    ui().searchField->setText("item");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(column(list(), 0), (Texts{"item 2", "item 10"}));
+}

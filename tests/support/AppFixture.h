@@ -106,6 +106,12 @@ protected:
         }
         return texts;
     }
+    // The row whose first column reads `text` (the lists are sorted), or -1.
+    int rowOf(QTableView* list, const QString& text) {
+        const Texts first = column(list, 0);
+        const auto found = std::find(first.begin(), first.end(), text);
+        return found == first.end() ? -1 : static_cast<int>(found - first.begin());
+    }
     void openRow(QTableView* list, int row) {
         QCoreApplication::processEvents(); // lay out a box that has just been shown
         list->selectRow(row);
