@@ -288,9 +288,12 @@ MySQLLite::Conversion MySQLLite::convertInto(const std::string& target, const ch
     }
     ::close(made);
     const DataStamp before = dataStamp();
-    Statement copy(database_, "VACUUM INTO ?");
-    copy.bind(uriOf(target, vfs));
-    bool done = before.known && copy.execute();
+    bool done = false;
+    { // finalized before the connection is closed below, or the close fails and leaks it
+        Statement copy(database_, "VACUUM INTO ?");
+        copy.bind(uriOf(target, vfs));
+        done = before.known && copy.execute();
+    }
     // From here until the new file is in place no other program writes the old one; one that
     // wrote while the copy was made has its change in the old file only: it is made again.
     if (done && !run("BEGIN IMMEDIATE")) {
