@@ -148,12 +148,18 @@ public:
     Listed<EntryVersion> readRecycleBin(int32_t userID);
     // Back to its category, or to `categoryIfGone`, with its ID.
     WriteResult restoreFromRecycleBin(int32_t entryID, int32_t userID, int32_t categoryIfGone);
-    // Deletes for good one entry of the bin, or (no ID) all of them, or only those deleted more
-    // than `olderThanDays` ago; with their earlier versions.
-    WriteResult deleteFromRecycleBin(std::optional<int32_t> entryID, int32_t userID,
+    // Deletes for good the bin's entries of `entryIDs` (those the user saw and confirmed; NoRow
+    // when none of them is there any more), or (no IDs) all of the account's, or only those
+    // deleted more than `olderThanDays` ago; with their earlier versions. Versions of entries
+    // that are nowhere any more (another program deleted them) go too: nothing shows them, so
+    // nothing else would ever remove them.
+    WriteResult deleteFromRecycleBin(const std::optional<std::vector<int32_t>>& entryIDs,
+                                     int32_t userID,
                                      std::optional<int> olderThanDays = std::nullopt);
-    // Whether the account owns an entry, one in its recycle bin, or an earlier version; none
-    // when the store cannot tell.
+    // Removes the account's versions of entries that are neither in LM_PASSWORD nor in the bin.
+    bool removeLostVersions(int32_t userID);
+    // Whether the account owns an entry or one in its recycle bin (every version kept is of
+    // one of those); none when the store cannot tell.
     std::optional<bool> ownsAnything(int32_t userID);
 
     // --- Protection of the file at rest (MySQLLiteProtection.cpp) ------------

@@ -42,6 +42,11 @@ EntryVersion readVersion(const Statement& row) {
     return version;
 }
 
+bool sameValues(const PasswordSchema& a, const PasswordSchema& b) {
+    return a.CategoryID() == b.CategoryID() && a.Title() == b.Title() && a.User() == b.User() &&
+           a.Password() == b.Password() && a.Http() == b.Http() && a.Memo() == b.Memo();
+}
+
 } // namespace
 
 void MySQLLite::createUndoTables() {
@@ -109,12 +114,15 @@ WriteResult MySQLLite::moveToRecycleBin(int32_t entryID, int32_t userID) {
 WriteResult MySQLLite::restoreFromRecycleBin(int32_t entryID, int32_t userID,
                                              int32_t categoryIfGone) {
     return inOneTransaction([&] {
-        // Back under its category, or under `categoryIfGone` when that is no more.
+        // Back under its category, or under `categoryIfGone` when that is no more, or under the
+        // first category when that is gone too (never under none: no list would show it).
         Statement insert(database_,
                          "INSERT INTO LM_PASSWORD(ID,UserID,CategoryID,Title,User,Password,Http,"
                          "Memo) SELECT ID,UserID,CASE WHEN EXISTS(SELECT 1 FROM LM_CATEGORY C "
-                         "WHERE C.ID=B.CategoryID) THEN CategoryID ELSE ? END,Title,User,Password,"
-                         "Http,Memo FROM LM_RECYCLE_BIN B WHERE ID=? AND UserID=?");
+                         "WHERE C.ID=B.CategoryID) THEN CategoryID WHEN EXISTS(SELECT 1 FROM "
+                         "LM_CATEGORY WHERE ID=?1) THEN ?1 ELSE (SELECT min(ID) FROM LM_CATEGORY) "
+                         "END,Title,User,Password,Http,Memo FROM LM_RECYCLE_BIN B WHERE ID=?2 AND "
+                         "UserID=?3");
         insert.bind(categoryIfGone).bind(entryID).bind(userID);
         if (!insert.execute()) {
             return WriteResult::Failed;
@@ -128,29 +136,50 @@ WriteResult MySQLLite::restoreFromRecycleBin(int32_t entryID, int32_t userID,
     });
 }
 
-WriteResult MySQLLite::deleteFromRecycleBin(std::optional<int32_t> entryID, int32_t userID,
-                                            std::optional<int> olderThanDays) {
+WriteResult MySQLLite::deleteFromRecycleBin(const std::optional<std::vector<int32_t>>& entryIDs,
+                                            int32_t userID, std::optional<int> olderThanDays) {
+    std::string ids = "[";
+    for (const int32_t id : entryIDs.value_or(std::vector<int32_t>())) {
+        ids += (ids.size() > 1 ? "," : "") + std::to_string(id);
+    }
+    ids += "]";
     return inOneTransaction([&] {
-        // Which of the account's deleted entries go, for good: one, all, or the old ones. Their
-        // earlier versions go with them. secure_delete overwrites what they held.
+        // Which of the account's deleted entries go, for good: those chosen, all, or the old
+        // ones. Their earlier versions (the account's own) go with them. secure_delete
+        // overwrites what they held.
         const std::string which =
-            std::string(" FROM LM_RECYCLE_BIN WHERE UserID=?1 AND (?2 IS NULL OR ID=?2) AND "
-                        "(?3 IS NULL OR DeletedAt < strftime('%Y-%m-%dT%H:%M:%SZ','now',"
-                        "'-'||?3||' days'))");
-        const std::string history =
-            "DELETE FROM LM_PASSWORD_HISTORY WHERE PasswordID IN (SELECT ID" + which + ")";
+            std::string(" FROM LM_RECYCLE_BIN WHERE UserID=?1 AND (?2 IS NULL OR ID IN (SELECT "
+                        "value FROM json_each(?2))) AND (?3 IS NULL OR DeletedAt < "
+                        "strftime('%Y-%m-%dT%H:%M:%SZ','now','-'||?3||' days'))");
+        const std::string history = "DELETE FROM LM_PASSWORD_HISTORY WHERE UserID=?1 AND "
+                                    "PasswordID IN (SELECT ID" +
+                                    which + ")";
         const std::string bin = "DELETE" + which;
+        int removed = 0;
         for (const std::string& sql : {history, bin}) {
             Statement remove(database_, sql.c_str());
             remove.bind(userID);
-            entryID ? remove.bind(*entryID) : remove.bindNull();
+            entryIDs ? remove.bind(ids) : remove.bindNull();
             olderThanDays ? remove.bind(*olderThanDays) : remove.bindNull();
             if (!remove.execute()) {
                 return WriteResult::Failed;
             }
+            removed = sqlite3_changes(database_);
         }
-        return sqlite3_changes(database_) > 0 || !entryID ? WriteResult::Done : WriteResult::NoRow;
+        if (!removeLostVersions(userID)) {
+            return WriteResult::Failed;
+        }
+        return removed > 0 || !entryIDs ? WriteResult::Done : WriteResult::NoRow;
     });
+}
+
+bool MySQLLite::removeLostVersions(int32_t userID) {
+    Statement remove(database_,
+                     "DELETE FROM LM_PASSWORD_HISTORY WHERE UserID=?1 AND PasswordID "
+                     "NOT IN (SELECT ID FROM LM_PASSWORD WHERE UserID=?1) AND "
+                     "PasswordID NOT IN (SELECT ID FROM LM_RECYCLE_BIN WHERE UserID=?1)");
+    remove.bind(userID);
+    return remove.execute();
 }
 
 WriteResult MySQLLite::restoreVersion(int32_t versionID, int32_t userID) {
@@ -166,10 +195,14 @@ WriteResult MySQLLite::restoreVersion(int32_t versionID, int32_t userID) {
         if (!version || version->empty() || !now || now->UserID() != userID) {
             return version ? WriteResult::NoRow : WriteResult::Failed;
         }
-        // The values it replaces become a version too: a restore loses nothing either.
+        // The values it replaces become a version too: a restore loses nothing either. One
+        // that changes nothing keeps no version, which would push an older one out.
         PasswordSchema restored = version->front().entry;
         if (!categoryExists(restored.CategoryID())) {
             restored.setCategoryID(now->CategoryID());
+        }
+        if (sameValues(restored, *now)) {
+            return WriteResult::Done;
         }
         return keepVersion(*now) ? updatePassword(restored) : WriteResult::Failed;
     });
@@ -182,10 +215,8 @@ bool MySQLLite::categoryExists(int32_t categoryID) {
 }
 
 std::optional<bool> MySQLLite::ownsAnything(int32_t userID) {
-    Statement query(database_,
-                    "SELECT EXISTS(SELECT 1 FROM LM_PASSWORD WHERE UserID=?1) OR EXISTS(SELECT 1 "
-                    "FROM LM_RECYCLE_BIN WHERE UserID=?1) OR EXISTS(SELECT 1 FROM "
-                    "LM_PASSWORD_HISTORY WHERE UserID=?1)");
+    Statement query(database_, "SELECT EXISTS(SELECT 1 FROM LM_PASSWORD WHERE UserID=?1) OR "
+                               "EXISTS(SELECT 1 FROM LM_RECYCLE_BIN WHERE UserID=?1)");
     query.bind(userID);
     if (!query.nextRow()) {
         return std::nullopt;

@@ -87,12 +87,18 @@ WriteResult MySQLLite::updateUserIfUnchanged(const UserSchema& user, const UserS
 
 WriteResult MySQLLite::delUser(int32_t id) {
     // The ownership test and the deletion are one statement: an entry that
-    // another program adds between an earlier hasData() and this keeps the
-    // account it belongs to.
-    Statement remove(database_, "DELETE FROM LM_USER WHERE ID=? AND NOT EXISTS "
-                                "(SELECT 1 FROM LM_PASSWORD WHERE UserID=?)");
-    remove.bind(id).bind(id);
-    return write(remove);
+    // another program adds (or moves to its bin) between an earlier hasData()
+    // and this keeps the account it belongs to. What is left of it then is
+    // versions of entries that are nowhere any more: they go with it.
+    return inOneTransaction([&] {
+        Statement remove(database_, "DELETE FROM LM_USER WHERE ID=?1 AND NOT EXISTS "
+                                    "(SELECT 1 FROM LM_PASSWORD WHERE UserID=?1) AND NOT EXISTS "
+                                    "(SELECT 1 FROM LM_RECYCLE_BIN WHERE UserID=?1)");
+        remove.bind(id);
+        const WriteResult result = write(remove);
+        return result == WriteResult::Done && !removeLostVersions(id) ? WriteResult::Failed
+                                                                      : result;
+    });
 }
 
 std::optional<bool> MySQLLite::hasData(int32_t id) {

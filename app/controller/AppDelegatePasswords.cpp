@@ -332,13 +332,7 @@ void AppDelegate::openEntry() {
     if (!entry || !fillCategoryPopup(entry->CategoryID())) {
         return;
     }
-    ui.titleField->setText(toQString(entry->Title()));
-    ui.userField->setText(toQString(entry->User()));
-    ui.pwdField->setText(toQString(entry->Password()));
-    ui.httpField->setText(toQString(entry->Http()));
-    ui.memoField->setPlainText(toQString(entry->Memo()));
-    setOperation(kEdit);
-    setPasswordSchema(*entry);
+    fillEntryEditor(*entry); // History too: a new entry's editor had it off
     showBox(ui.createPasswordBox);
     rememberEditorContents();
     // The list that had the focus is hidden now; without this the focus

@@ -8,15 +8,14 @@ void AppDelegate::makeUndo() {
             return sessionStillValid() ? std::optional<int32_t>(loginUser_->ID()) : std::nullopt;
         },
         [this](const QString& secret) {
-            secretClipboard_.copy(secret);
-            tellInStatusLine(
-                Localizer::text("CopiedPassword").arg(SecretClipboard::kTimeoutSeconds));
+            secretClipboard_.copyAs(secret, Localizer::text("CopiedPassword"));
         },
         [this](int32_t categoryID) {
             categoryKeys_ = mySQLLite_->readCategoryKeys();
             return categoryName(categoryID);
         },
         [this] { reloadEntryList(); },
+        [this](const QString& said) { tellInStatusLine(said); },
     };
     history_ = std::make_unique<EntryHistory>(*mySQLLite_, alerts_, hooks);
     recycleBin_ = std::make_unique<RecycleBin>(*mySQLLite_, alerts_, hooks);
@@ -35,6 +34,7 @@ void AppDelegate::historyAction() {
             fillEntryEditor(restored);
             rememberEditorContents();
         }
+        tellInStatusLine(Localizer::text("VersionRestored"));
     });
 }
 

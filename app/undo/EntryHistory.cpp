@@ -109,8 +109,8 @@ void EntryHistory::open(const PasswordSchema& current, QWidget* parent,
 }
 
 const EntryVersion* EntryHistory::chosen() const {
-    const int row = table_ != nullptr ? table_->currentRow() : -1;
-    return dialog_ != nullptr && row >= 0 && row < static_cast<int>(versions_.size()) &&
+    const int row = dialog_ != nullptr && table_ != nullptr ? table_->currentRow() : -1;
+    return row >= 0 && row < static_cast<int>(versions_.size()) &&
                    !table_->selectedItems().isEmpty()
                ? &versions_[static_cast<size_t>(row)]
                : nullptr;
@@ -130,8 +130,11 @@ void EntryHistory::restore() {
         return;
     }
     const int32_t entryID = version->entry.ID();
-    if (store_.restoreVersion(version->versionID, *account) != WriteResult::Done) {
-        alerts_.showKeyedAlert("SaveFailAlert", "SaveFailAlertInfo");
+    const WriteResult result = store_.restoreVersion(version->versionID, *account);
+    if (result != WriteResult::Done) {
+        // NoRow: the entry is gone (another copy deleted it, or moved it to the bin).
+        result == WriteResult::NoRow ? alerts_.showKeyedAlert("RecordGone", "RecordGoneInfo")
+                                     : alerts_.showKeyedAlert("SaveFailAlert", "SaveFailAlertInfo");
         return;
     }
     dialog_->accept();

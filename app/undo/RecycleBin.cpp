@@ -35,7 +35,9 @@ void RecycleBin::open(QWidget* parent) {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The title takes what the others leave, however many rows there are.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(table_);
     auto* buttons = new QDialogButtonBox(dialog_);
     QPushButton* restore =
@@ -45,10 +47,15 @@ void RecycleBin::open(QWidget* parent) {
     QPushButton* empty =
         buttons->addButton(Localizer::text("EmptyRecycleBin"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close)->setText(Localizer::text("Close"));
-    connect(table_, &QTableWidget::itemSelectionChanged, dialog_, [this, restore, remove] {
+    // What applies now: a chosen entry for the first two, any entry for Empty.
+    const auto update = [this, restore, remove, empty] {
         restore->setEnabled(chosen() != nullptr);
         remove->setEnabled(chosen() != nullptr);
-    });
+        empty->setEnabled(!entries_.empty());
+    };
+    connect(table_, &QTableWidget::itemSelectionChanged, dialog_, update);
+    connect(table_->model(), &QAbstractItemModel::modelReset, dialog_, update);
+    connect(table_->model(), &QAbstractItemModel::rowsRemoved, dialog_, update);
     connect(restore, &QPushButton::clicked, this, &RecycleBin::restore);
     connect(remove, &QPushButton::clicked, this, &RecycleBin::deleteForGood);
     connect(empty, &QPushButton::clicked, this, &RecycleBin::empty);
@@ -56,8 +63,7 @@ void RecycleBin::open(QWidget* parent) {
     layout->addWidget(buttons);
     dialog_->resize(640, 380);
     fill();
-    restore->setEnabled(chosen() != nullptr);
-    remove->setEnabled(chosen() != nullptr);
+    update();
     dialog_->open();
     table_->setFocus();
 }
@@ -84,7 +90,6 @@ void RecycleBin::fill() {
             table_->setItem(static_cast<int>(row), column, new QTableWidgetItem(cells[column]));
         }
     }
-    table_->resizeColumnsToContents();
     if (!entries_.empty()) {
         table_->selectRow(0);
     }
@@ -115,8 +120,10 @@ void RecycleBin::restore() {
     if (!account || !keys) {
         return;
     }
-    done(store_.restoreFromRecycleBin(entry->entry.ID(), *account,
-                                      keys->rowFor(CategoryKeys::kCount - 1)));
+    if (done(store_.restoreFromRecycleBin(entry->entry.ID(), *account,
+                                          keys->rowFor(CategoryKeys::kCount - 1)))) {
+        hooks_.say(Localizer::text("RestoredFromBin"));
+    }
 }
 
 void RecycleBin::deleteForGood() {
@@ -128,7 +135,7 @@ void RecycleBin::deleteForGood() {
     }
     const int32_t id = entry->entry.ID();
     if (const std::optional<int32_t> account = hooks_.actingAccount()) {
-        done(store_.deleteFromRecycleBin(id, *account));
+        done(store_.deleteFromRecycleBin(std::vector<int32_t>{id}, *account));
     }
 }
 
@@ -138,8 +145,13 @@ void RecycleBin::empty() {
                                       "EmptyRecycleBin", "Cancel") != AlertDefaultReturn) {
         return;
     }
+    // Only what the user saw and confirmed: another copy may have deleted more meanwhile.
+    std::vector<int32_t> shown;
+    for (const EntryVersion& entry : entries_) {
+        shown.push_back(entry.entry.ID());
+    }
     if (const std::optional<int32_t> account = hooks_.actingAccount()) {
-        done(store_.deleteFromRecycleBin(std::nullopt, *account));
+        done(store_.deleteFromRecycleBin(shown, *account));
     }
 }
 

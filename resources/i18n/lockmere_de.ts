@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Melden Sie sich jetzt als root mit dem Passwort tiwe an und ändern Sie es sofort: Jeder, der die README gelesen hat, kennt es.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Version wiederhergestellt und gespeichert</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Aus dem Papierkorb wiederhergestellt</translation>
+    </message>
 </context>
 </TS>

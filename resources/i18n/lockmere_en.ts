@@ -920,8 +920,8 @@
         <translation>Recycle Bin</translation>
     </message>
     <message id="RecycleBinTitle">
-        <source>Recycle bin</source>
-        <translation>Recycle bin</translation>
+        <source>Recycle Bin</source>
+        <translation>Recycle Bin</translation>
     </message>
     <message id="RecycleBinInfo">
         <source>Your deleted entries. Restore one to put it back in its category (or in Other, if that is gone), or delete it for good. Entries deleted more than %1 days ago are removed for good at your next login.</source>
@@ -1006,6 +1006,18 @@
     <message id="RootPasswordResetAlertInfo">
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</translation>
+    </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Version restored and saved</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Restored from the recycle bin</translation>
     </message>
 </context>
 </TS>

@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Inicie sesión ahora como root con la contraseña tiwe y cámbiela enseguida: la conoce cualquiera que haya leído el README.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Versión restaurada y guardada</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Restaurado desde la papelera</translation>
+    </message>
 </context>
 </TS>

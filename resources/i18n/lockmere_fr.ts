@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Connectez-vous maintenant en tant que root avec le mot de passe tiwe, et changez-le aussitôt : quiconque a lu le README le connaît.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Version restaurée et enregistrée</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Restauré depuis la corbeille</translation>
+    </message>
 </context>
 </TS>

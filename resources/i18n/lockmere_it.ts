@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Accedi ora come root con la password tiwe e cambiala subito: la conosce chiunque abbia letto il README.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Versione ripristinata e salvata</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Ripristinato dal cestino</translation>
+    </message>
 </context>
 </TS>

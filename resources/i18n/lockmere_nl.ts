@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Meld u nu aan als root met het wachtwoord tiwe en wijzig het meteen: iedereen die de README heeft gelezen kent het.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Versie hersteld en opgeslagen</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Teruggezet uit de prullenbak</translation>
+    </message>
 </context>
 </TS>

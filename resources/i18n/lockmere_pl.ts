@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Zaloguj się teraz jako root hasłem tiwe i od razu je zmień: zna je każdy, kto przeczytał README.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Wersja przywrócona i zapisana</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Przywrócono z kosza</translation>
+    </message>
 </context>
 </TS>

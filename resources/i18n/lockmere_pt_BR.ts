@@ -1007,5 +1007,17 @@
         <source>Log in as root with the password tiwe now, and change it at once: everybody who has read the README knows it.</source>
         <translation>Entre agora como root com a senha tiwe e troque-a na hora: todos que leram o README a conhecem.</translation>
     </message>
+    <message id="Delete">
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message id="VersionRestored">
+        <source>Version restored and saved</source>
+        <translation>Versão restaurada e salva</translation>
+    </message>
+    <message id="RestoredFromBin">
+        <source>Restored from the recycle bin</source>
+        <translation>Restaurado da lixeira</translation>
+    </message>
 </context>
 </TS>

@@ -112,3 +112,56 @@ TEST_F(UndoTest, ADeletedEntryWaitsInItsAccountsBinAndIsRestoredWithItsID) {
         EXPECT_EQ(fileBytes().find("doomed-pw"), std::string::npos) << how;
     }
 }
+
+TEST_F(UndoTest, NothingIsTakenUnseenLeftBehindOrPushedOutByWhatHappensMeanwhile) {
+    // A restore that changes nothing keeps no version: it would push an older one out.
+    savePassword("second-pw");
+    openRow(ui().passwordTableView, 0);
+    ui().historyButton->click();
+    press(app().history().dialog(), "RestoreVersion"); // first-pw back, second-pw kept
+    ui().historyButton->click();
+    app().history().table()->selectRow(1); // first-pw: what the entry holds now
+    press(app().history().dialog(), "RestoreVersion");
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_PASSWORD_HISTORY"), Rows{{"2"}});
+    ui().cancelButton->click();
+
+    // Empty takes only what the bin showed when the user confirmed; another copy's is kept.
+    const std::string a = std::to_string(anna_);
+    const auto binned = [&](int id, const std::string& title, int category = 1) {
+        exec("INSERT INTO LM_RECYCLE_BIN(ID,UserID,CategoryID,Title,Password,DeletedAt) VALUES(" +
+             std::to_string(id) + "," + a + "," + std::to_string(category) + ",'" + title + "','" +
+             title + "-pw','2026-12-01T00:00:00Z')");
+    };
+    binned(900, "shown");
+    app().recycleBinAction();
+    binned(901, "unseen");
+    // The versions of an entry another program deleted outright go with the next emptying;
+    // another account's versions stay whatever ID they carry.
+    exec("DELETE FROM LM_PASSWORD; INSERT INTO LM_PASSWORD_HISTORY(PasswordID,UserID,"
+         "CategoryID,Title,Password,ChangedAt) VALUES(900,3,1,'x','carl-old','2026')");
+    alerts_.answers = {AlertDefaultReturn};
+    press(app().recycleBin().dialog(), "EmptyRecycleBin");
+    EXPECT_EQ(sql("SELECT Title FROM LM_RECYCLE_BIN"), Rows{{"unseen"}});
+    EXPECT_EQ(sql("SELECT Password FROM LM_PASSWORD_HISTORY"), Rows{{"carl-old"}});
+    EXPECT_EQ(fileBytes().find("second-pw"), std::string::npos);
+
+    // With its category and Other gone, a restored entry lands in a category, never in none.
+    exec("DELETE FROM LM_RECYCLE_BIN; DELETE FROM LM_CATEGORY WHERE ID=10");
+    binned(902, "lost", 99);
+    app().recycleBinAction();
+    press(app().recycleBin().dialog(), "RestoreEntry");
+    EXPECT_EQ(sql("SELECT ID, CategoryID FROM LM_PASSWORD"), (Rows{{"902", "1"}}));
+
+    // An account whose bin another copy fills while its deletion is asked is not deleted.
+    exec("DELETE FROM LM_PASSWORD");
+    logIn("carl", "c");
+    ui().usersButton->click();
+    ui().userTable->selectRow(rowOf(ui().userTable, "anna"));
+    alerts();
+    alerts_.answers = {AlertDefaultReturn};
+    alerts_.whileOpen = [&] { binned(903, "late"); };
+    ui().userRemoveButton->click();
+    alerts_.whileOpen = nullptr;
+    EXPECT_EQ(alerts(), (Keys{"DelConfirm[anna]/DelInfo?OK|Cancel", "DelUserAlert/UserHasData"}));
+    EXPECT_EQ(sql("SELECT count(*) FROM LM_USER WHERE User='anna'"), Rows{{"1"}});
+}
