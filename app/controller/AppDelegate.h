@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -336,6 +337,9 @@ private:
     // The reads of the password list that the view was last told of.
     int shownEntryReads_ = 0;
     bool entryReloadQueued_ = false;
+    // The category (its sidebar index) each account showed last since the program started: a
+    // login opens on it, or on the first.
+    std::map<int32_t, int> lastCategoryOf_;
 
     struct Commands {
         QAction* openEntry = nullptr;

@@ -2,11 +2,14 @@
 #include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
 #include "controller/TextConversion.h"
+#include "toolkit/Localizer.h"
 #include "toolkit/OpenWindows.h"
 #include "toolkit/WindowShaker.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -39,6 +42,13 @@ void AppDelegate::loginAction() {
     std::optional<UserSchema> found =
         matches->empty() ? std::nullopt : std::optional<UserSchema>(matches->back());
     if (!found) {
+        // Said in words too, for whoever cannot see the shake: a screen reader reads the label.
+        QLabel* refusal = loginWindow_.ui.refusalLabel;
+        refusal->setText(Localizer::text("LoginRefused"));
+        refusal->setAccessibleName(refusal->text());
+        refusal->setVisible(true);
+        QAccessibleEvent said(refusal, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&said);
         shakeWindow(&loginWindow_);
         // The next try replaces what was typed, as in any login window.
         loginWindow_.ui.passwordTextField->setFocus();
@@ -46,6 +56,7 @@ void AppDelegate::loginAction() {
         return;
     }
     ++session_;
+    loginWindow_.ui.refusalLabel->setVisible(false);
     const QString title = toQString(found->User());
     recycleBin_->clearOld(found->ID()); // what waited there more than 30 days goes for good
     setLoginUser(std::move(found));
@@ -55,6 +66,10 @@ void AppDelegate::loginAction() {
     window_.show();
     window_.raise();
     window_.activateWindow();
+    // The window opens on a list, with the keyboard in it.
+    const auto last = lastCategoryOf_.find(loginUser_->ID());
+    categoryButtons().value(last != lastCategoryOf_.end() ? last->second : 0)->click();
+    window_.ui.passwordTableView->setFocus();
     updateCommands();
     if (isNamedRoot(*loginUser_) && password == QLatin1String(MySQLLite::kPublishedRootPassword)) {
         // Asked once the press that logged in has returned: a screen reader that pressed the

@@ -33,6 +33,9 @@ void AppDelegate::pwdButtonAction(QAbstractButton* sender) {
     leaveSearch();
     setCurrentTable(ui.passwordTableView);
     setCurrentCategory(sender->text());
+    if (loginUser_ && categoryButtons().contains(sender)) {
+        lastCategoryOf_[loginUser_->ID()] = static_cast<int>(categoryButtons().indexOf(sender));
+    }
     ui.passwordBox->setTitle(sender->text());
     ui.imageButton->setText(*currentCategory_);
     ui.imageButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
     : QWidget(parent), secret_(new QLineEdit(this)), refusal_(new QLabel(this)),
@@ -38,7 +39,8 @@ UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
     buttons->addWidget(open_);
     layout->addLayout(buttons);
     open_->setDefault(true);
-    setMinimumWidth(400);
+    setMinimumWidth(480);
+    fitText();
     connect(open_, &QPushButton::clicked, this, [this] { emit openRequested(secret_->text()); });
     connect(secret_, &QLineEdit::returnPressed, open_, &QPushButton::click);
     connect(quit, &QPushButton::clicked, this, &UnlockWindow::quitRequested);
@@ -48,6 +50,7 @@ void UnlockWindow::checking() {
     refusal_->setText(Localizer::text("UnlockChecking"));
     refusal_->setAccessibleName(refusal_->text());
     refusal_->setVisible(true);
+    fitText();
     repaint(); // before Argon2id holds the event loop for a second
 }
 
@@ -63,8 +66,20 @@ void UnlockWindow::refuse(const QString& why) {
     refusal_->setText(why);
     refusal_->setAccessibleName(why); // what a screen reader says of it
     refusal_->setVisible(true);
+    fitText();
     QAccessibleEvent said(refusal_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&said);
     secret_->setFocus();
     secret_->selectAll();
+}
+
+// Wrapped labels tell a layout their height only for a given width, which a window's minimum
+// size does not ask: without this the prompt and the refusal are cut off at their first lines.
+void UnlockWindow::fitText() {
+    const int width = std::max(this->width(), minimumWidth());
+    const int height = layout()->totalHeightForWidth(width);
+    setMinimumHeight(height);
+    if (this->height() < height) {
+        resize(width, height);
+    }
 }

@@ -30,6 +30,7 @@ signals:
     void quitRequested();
 
 private:
+    void fitText();
     QLineEdit* secret_;
     QLabel* refusal_;
     QPushButton* open_;

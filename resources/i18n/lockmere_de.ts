@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Aus dem Papierkorb wiederhergestellt</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Falscher Benutzername oder falsches Passwort</translation>
+    </message>
 </context>
 </TS>

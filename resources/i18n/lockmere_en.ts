@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Restored from the recycle bin</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Wrong user name or password</translation>
+    </message>
 </context>
 </TS>

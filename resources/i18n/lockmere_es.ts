@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Restaurado desde la papelera</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Nombre de usuario o contraseña incorrectos</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Restauré depuis la corbeille</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Nom d’utilisateur ou mot de passe incorrect</translation>
+    </message>
 </context>
 </TS>

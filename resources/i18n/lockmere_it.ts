@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Ripristinato dal cestino</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Nome utente o password errati</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Teruggezet uit de prullenbak</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Onjuiste gebruikersnaam of onjuist wachtwoord</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Przywrócono z kosza</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Nieprawidłowa nazwa użytkownika lub hasło</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,9 @@
         <source>Restored from the recycle bin</source>
         <translation>Restaurado da lixeira</translation>
     </message>
+    <message id="LoginRefused">
+        <source>Wrong user name or password</source>
+        <translation>Nome de usuário ou senha incorretos</translation>
+    </message>
 </context>
 </TS>

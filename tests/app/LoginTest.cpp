@@ -24,6 +24,8 @@ TEST_F(AppFixture, ALoginIsRefusedWithAShakeUnlessNameAndPasswordMatch) {
         logIn(user, password);
         EXPECT_FALSE(app().loginUser()) << user.toStdString();
         EXPECT_TRUE(shaking());
+        EXPECT_TRUE(loginUi().refusalLabel->isVisible()); // and said, for a screen reader too
+        EXPECT_EQ(loginUi().refusalLabel->accessibleName(), "Wrong user name or password");
         EXPECT_EQ(loginUi().passwordTextField->text(), password); // kept as typed, and selected
         EXPECT_EQ(loginUi().passwordTextField->selectedText(), password);
     }
@@ -33,6 +35,7 @@ TEST_F(AppFixture, ALoginIsRefusedWithAShakeUnlessNameAndPasswordMatch) {
 
     addAccount("a[*]b", "p", 0); // the window title shows a name exactly, [*] and all
     logIn("a[*]b", "p");
+    EXPECT_FALSE(loginUi().refusalLabel->isVisibleTo(loginWindow_.get()));
     EXPECT_TRUE(window_->isVisible());
     EXPECT_FALSE(loginWindow_->isVisible());
     QCoreApplication::processEvents();

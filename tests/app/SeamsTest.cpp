@@ -91,8 +91,9 @@ TEST_F(SeamsTest, TheNextAccountFindsNothingOfTheLastAndCannotSaveIt) {
         ui().emailButton->click();
         open();
         ASSERT_NE(app().shownBox(), nullptr);
-        logIn("anna", "a");
-        EXPECT_EQ(app().shownBox(), nullptr);
+        logIn("anna", "a"); // on her first category's list, empty
+        EXPECT_EQ(app().shownBox(), ui().passwordBox);
+        EXPECT_EQ(window_->focusWidget(), ui().passwordTableView);
         EXPECT_EQ(app().operation(), QString());
         EXPECT_EQ(list()->model()->rowCount(), 0);
         EXPECT_EQ(ui().userTable->model()->rowCount(), 0);
