@@ -130,6 +130,8 @@ public:
 
     // --- Commands and the menu bar (AppDelegateCommands.cpp) ---------------
     void showUsersAction();
+    // The user list with a new account's editor open (administrators).
+    void newAccountAction();
     void quitAction();
     void escapeEditor();
     // Enables exactly the commands that apply now.
@@ -356,6 +358,8 @@ private:
         QAction* importEntries = nullptr;
         QAction* exportEntries = nullptr;
         QAction* recycleBin = nullptr;
+        QAction* newAccount = nullptr;
+        QAction* deleteAccount = nullptr;
     } commands_;
 
     UrlOpener urlOpener_ = desktopUrlOpener();

@@ -83,8 +83,11 @@ void AppDelegate::makeCommands() {
     addCommand(ui.userTable, "Open", returnKeys, &AppDelegate::clickTableAction);
     // As Return in the account editor's text fields does.
     addCommand(ui.isRootCheckBox, "Save", returnKeys, &AppDelegate::userSaveAction);
-    addCommand(ui.userTable, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
-               &AppDelegate::removeUserRecord);
+    commands_.deleteAccount =
+        addCommand(ui.userTable, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
+                   &AppDelegate::removeUserRecord);
+    commands_.newAccount = addWindowCommand("NewAccount", {Qt::CTRL | Qt::SHIFT | Qt::Key_N},
+                                            &AppDelegate::newAccountAction);
 
     // Escape closes an editor without saving, as its Cancel button does, and
     // leaves a search for the list that was on show before it.
@@ -135,7 +138,7 @@ void AppDelegate::makeMenuBar() {
     entry->addAction(commands_.newEntry);
     addEntryCommands(entry);
     QMenu* view = bar->addMenu(Localizer::text("ViewMenu"));
-    view->addActions({commands_.find, commands_.users, commands_.recycleBin});
+    view->addActions({commands_.find, commands_.users, commands_.newAccount, commands_.recycleBin});
 }
 
 // A row command applies to the row selected in the password list on show;
@@ -156,7 +159,16 @@ void AppDelegate::updateCommands() {
           commands_.importEntries, commands_.exportEntries, commands_.recycleBin}) {
         command->setEnabled(loggedIn);
     }
-    protection_->updateCommands(isAdministrator(loginUser_));
+    // Only what the account may use is offered; the rights are checked again at the action.
+    const bool administrator = isAdministrator(loginUser_);
+    commands_.newAccount->setEnabled(administrator);
+    commands_.deleteAccount->setEnabled(administrator);
+    const QString why = administrator ? QString() : Localizer::text("AdministratorsOnly");
+    for (QAbstractButton* button : {window_.ui.userAddButton, window_.ui.userRemoveButton}) {
+        button->setEnabled(administrator);
+        button->setToolTip(why);
+    }
+    protection_->updateCommands(administrator);
 }
 
 // Protecting the file changes it for every account: an administrator's, as the file holds the
@@ -175,6 +187,13 @@ bool AppDelegate::mayChangeFile() {
 void AppDelegate::showUsersAction() {
     if (mayLeaveEditor()) {
         usersAction(window_.ui.usersButton);
+    }
+}
+
+void AppDelegate::newAccountAction() {
+    if (mayLeaveEditor()) {
+        usersAction(window_.ui.usersButton);
+        addUserRecord();
     }
 }
 

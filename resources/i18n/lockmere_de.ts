@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Falscher Benutzername oder falsches Passwort</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Neues Konto…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Nur ein Administrator kann Konten hinzufügen oder löschen</translation>
+    </message>
 </context>
 </TS>

@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Wrong user name or password</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>New Account…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Only an administrator can add or delete accounts</translation>
+    </message>
 </context>
 </TS>

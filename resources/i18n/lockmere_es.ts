@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Nombre de usuario o contraseña incorrectos</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nueva cuenta…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Solo un administrador puede añadir o eliminar cuentas</translation>
+    </message>
 </context>
 </TS>

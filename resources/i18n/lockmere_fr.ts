@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Nom d’utilisateur ou mot de passe incorrect</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nouveau compte…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Seul un administrateur peut ajouter ou supprimer des comptes</translation>
+    </message>
 </context>
 </TS>

@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Nome utente o password errati</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nuovo account…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Solo un amministratore può aggiungere o eliminare account</translation>
+    </message>
 </context>
 </TS>

@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Onjuiste gebruikersnaam of onjuist wachtwoord</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nieuw account…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Alleen een beheerder kan accounts toevoegen of verwijderen</translation>
+    </message>
 </context>
 </TS>

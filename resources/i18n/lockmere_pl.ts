@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Nieprawidłowa nazwa użytkownika lub hasło</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nowe konto…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Tylko administrator może dodawać i usuwać konta</translation>
+    </message>
 </context>
 </TS>

@@ -1023,5 +1023,13 @@
         <source>Wrong user name or password</source>
         <translation>Nome de usuário ou senha incorretos</translation>
     </message>
+    <message id="NewAccount">
+        <source>New Account…</source>
+        <translation>Nova conta…</translation>
+    </message>
+    <message id="AdministratorsOnly">
+        <source>Only an administrator can add or delete accounts</source>
+        <translation>Somente um administrador pode adicionar ou excluir contas</translation>
+    </message>
 </context>
 </TS>

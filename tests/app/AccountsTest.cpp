@@ -43,7 +43,14 @@ TEST_F(AccountsTest, AnAccountShowsItsPasswordAndOpensOnlyUnderTheRights) {
         if (row >= 0) { // a password shows to whoever may open its account
             EXPECT_EQ(column(list(), 1)[row] == kMask, !c.opens);
         }
-        row < 0 ? ui().userAddButton->click() : openRow(list(), row);
+        if (row < 0) { // offered only to whoever may use it, with the reason why not
+            EXPECT_EQ(ui().userAddButton->isEnabled(), c.opens);
+            EXPECT_EQ(ui().userRemoveButton->isEnabled(), c.opens);
+            EXPECT_EQ(ui().userAddButton->toolTip().isEmpty(), c.opens);
+            app().addUserRecord(); // and the action itself asks the rights again
+        } else {
+            openRow(list(), row);
+        }
         EXPECT_EQ(app().shownBox(), c.opens ? ui().createUserBox : ui().userBox);
         EXPECT_EQ(alerts(), c.opens ? Keys{} : Keys{kNoPermission});
         if (c.opens) {
@@ -127,7 +134,8 @@ TEST_F(AccountsTest, DeletingAnAccountRefusesInOrderAsksFirstAndSaysEveryFailure
         ui().userRemoveButton->click();
     };
     openUsersAs("anna");
-    remove("dave");
+    list()->selectRow(rowOf(list(), "dave"));
+    app().removeUserRecord();
     EXPECT_EQ(alerts(), Keys{kNoPermission});
     openUsersAs("carl");
     remove("root"); // root, whoever asks
