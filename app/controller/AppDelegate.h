@@ -7,6 +7,7 @@
 #include "passwordtools/GeneratorOptions.h"
 #include "passwordtools/PasswordGenerator.h"
 #include "passwordtools/StrengthMeter.h"
+#include "privacy/PasswordHiding.h"
 #include "protection/FileProtection.h"
 #include "search/EntrySearch.h"
 #include "sessionguard/IdleWatch.h"
@@ -141,6 +142,8 @@ public:
     // Earlier versions and the recycle bin (app/undo).
     EntryHistory& history() { return *history_; }
     RecycleBin& recycleBin() { return *recycleBin_; }
+    // View → Hide Passwords (app/privacy).
+    PasswordHiding& passwordHiding() { return *hiding_; }
     void historyAction();
     void recycleBinAction();
 
@@ -369,6 +372,7 @@ private:
     std::unique_ptr<FileProtection> protection_;
     std::unique_ptr<EntryHistory> history_;
     std::unique_ptr<RecycleBin> recycleBin_;
+    std::unique_ptr<PasswordHiding> hiding_;
     PasswordGenerator passwordGenerator_;
     QStringList wordList_;
     IdleWatch idleWatch_{kIdleLogout};

@@ -46,6 +46,15 @@ QList<QKeySequence> standardKeys(QKeySequence::StandardKey command, QKeySequence
 
 void AppDelegate::makeCommands() {
     const Ui::MainWindow& ui = window_.ui;
+    hiding_ =
+        std::make_unique<PasswordHiding>(QList<QLineEdit*>{ui.pwdField, ui.pwd1Field}, nullptr);
+    connect(hiding_.get(), &PasswordHiding::changed, this, [this] {
+        if (currentTable_ == window_.ui.passwordTableView) {
+            reloadEntryList();
+        } else if (currentTable_ == window_.ui.userTable) {
+            userTableModel_->reloadData();
+        }
+    });
     const QList<QKeySequence> returnKeys{Qt::Key_Return, Qt::Key_Enter};
     QTableView* entries = ui.passwordTableView;
     commands_.openEntry = addCommand(entries, "Open", returnKeys, &AppDelegate::clickTableAction);
@@ -139,6 +148,8 @@ void AppDelegate::makeMenuBar() {
     addEntryCommands(entry);
     QMenu* view = bar->addMenu(Localizer::text("ViewMenu"));
     view->addActions({commands_.find, commands_.users, commands_.newAccount, commands_.recycleBin});
+    view->addSeparator();
+    view->addAction(hiding_->command());
 }
 
 // A row command applies to the row selected in the password list on show;
@@ -154,9 +165,9 @@ void AppDelegate::updateCommands() {
                              commands_.copyHttp, commands_.openHttp, commands_.deleteEntry}) {
         command->setEnabled(rowChosen);
     }
-    for (QAction* command :
-         {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
-          commands_.importEntries, commands_.exportEntries, commands_.recycleBin}) {
+    for (QAction* command : {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
+                             commands_.importEntries, commands_.exportEntries, commands_.recycleBin,
+                             hiding_->command()}) {
         command->setEnabled(loggedIn);
     }
     // Only what the account may use is offered; the rights are checked again at the action.

@@ -66,7 +66,7 @@ QString AppDelegate::entryCell(const PasswordSchema& entry, const TableColumn& c
         return toQString(entry.User());
     }
     if (&column == passwordColumn_) {
-        return toQString(entry.Password());
+        return hiding_ && hiding_->hidden() ? kMasked : toQString(entry.Password());
     }
     if (&column == categoryColumn_) {
         return categoryName(entry.CategoryID());
@@ -85,7 +85,7 @@ QString AppDelegate::accountCell(const UserSchema& account, const TableColumn& c
         // another copy takes the right away.
         const bool mayOpen = current && stillAsLoggedIn(loginUser_, accountList_.held()) &&
                              mayOpenAccount(loginUser_, account);
-        return mayOpen ? toQString(account.Password()) : kMasked;
+        return mayOpen && !(hiding_ && hiding_->hidden()) ? toQString(account.Password()) : kMasked;
     }
     if (&column == isRootColumn_) {
         if (account.IsRoot() == 1) {
@@ -99,7 +99,8 @@ QString AppDelegate::accountCell(const UserSchema& account, const TableColumn& c
 // The generation moves whenever the rows may differ: another list read, or a search begun or
 // ended (a category's list may be held unchanged across a search).
 InOrder<EntryRows> AppDelegate::entriesInOrder(const EntryRows& rows) {
-    const uint64_t generation = (uint64_t{searching()} << 63) |
+    const bool hidden = hiding_ && hiding_->hidden();
+    const uint64_t generation = (uint64_t{searching()} << 63) | (uint64_t{hidden} << 62) |
                                 (uint64_t(uint32_t(entryList_.reads())) << 32) |
                                 uint32_t(searchHits_.reads());
     return InOrder<EntryRows>(
@@ -112,7 +113,8 @@ InOrder<EntryRows> AppDelegate::entriesInOrder(const EntryRows& rows) {
 // Sorted by what the rows show: another account's masked password tells nothing of its order.
 InOrder<std::vector<UserSchema>>
 AppDelegate::accountsInOrder(const std::vector<UserSchema>& accounts) {
-    const uint64_t generation = uint32_t(accountList_.reads());
+    const uint64_t generation =
+        (uint64_t{hiding_ && hiding_->hidden()} << 62) | uint32_t(accountList_.reads());
     return InOrder<std::vector<UserSchema>>(
         accounts,
         accountOrder_->positions(accounts.size(), generation, [&](size_t position, int column) {

@@ -152,6 +152,9 @@ void AppDelegate::forgetTheSession() {
     entrySearch_.forget();
     entryList_.forget();
     accountList_.forget();
+    if (hiding_) {
+        hiding_->reset(); // passwords show again, as at start
+    }
     // The next account's lists start sorted by title (and by name), as on a first login.
     entryOrder_->forget();
     accountOrder_->forget();

@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Nur ein Administrator kann Konten hinzufügen oder löschen</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Passwörter verbergen</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Passwort anzeigen</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Only an administrator can add or delete accounts</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Hide Passwords</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Show the password</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Solo un administrador puede añadir o eliminar cuentas</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Ocultar contraseñas</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Mostrar la contraseña</translation>
+    </message>
 </context>
 </TS>

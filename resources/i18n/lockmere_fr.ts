@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Seul un administrateur peut ajouter ou supprimer des comptes</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Masquer les mots de passe</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Afficher le mot de passe</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Solo un amministratore può aggiungere o eliminare account</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Nascondi password</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Mostra la password</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,13 @@
         <source>Only an administrator can add or delete accounts</source>
         <translation>Alleen een beheerder kan accounts toevoegen of verwijderen</translation>
     </message>
+    <message id="HidePasswords">
+        <source>Hide Passwords</source>
+        <translation>Wachtwoorden verbergen</translation>
+    </message>
+    <message id="ShowPassword">
+        <source>Show the password</source>
+        <translation>Wachtwoord tonen</translation>
+    </message>
 </context>
 </TS>

@@ -183,3 +183,35 @@ TEST_F(ClipboardTest, TheGeneratorMakesWhatItsOptionsAskFromTheSystemsRandomSour
     EXPECT_EQ(zeros.generate(recipe, {"zebra", "apple"}), "zebra-zebra-zebra");
     EXPECT_EQ(zeros.generate(recipe, {}), "");
 }
+
+TEST_F(ClipboardTest, HidePasswordsMasksBothListsAndTheEditorsUntilTheNextLogout) {
+    QAction* hide = app().passwordHiding().command();
+    const auto passwordsShown = [&] {
+        ui().emailButton->click();
+        const Texts entries = column(ui().passwordTableView, 2);
+        ui().usersButton->click();
+        return std::pair(entries.front(), column(ui().userTable, 1).front());
+    };
+    EXPECT_FALSE(hide->isChecked()); // the lists show passwords, as they always have
+    EXPECT_EQ(passwordsShown(), std::pair(QString("s3cret"), QString("tiwe")));
+    press(ui().passwordTableView, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(hide->isChecked());
+    EXPECT_EQ(passwordsShown(), std::pair(QString("******"), QString("******")));
+    openRow(ui().userTable, 0);
+    EXPECT_EQ(ui().pwd1Field->echoMode(), QLineEdit::Password);
+    ui().emailButton->click();
+    openRow(ui().passwordTableView, 0);
+    EXPECT_EQ(ui().pwdField->echoMode(), QLineEdit::Password);
+    QAction* reveal = ui().pwdField->actions().front(); // the eye beside the field
+    reveal->trigger();
+    EXPECT_EQ(ui().pwdField->echoMode(), QLineEdit::Normal);
+    ui().cancelButton->click();
+    ui().passwordTableView->selectRow(0);
+    copy(Qt::Key_C); // the real password, masked or not
+    EXPECT_EQ(clipboard()->text(), "s3cret");
+
+    logIn("root", "tiwe"); // forgotten at logout: nothing of it is stored
+    EXPECT_FALSE(hide->isChecked());
+    EXPECT_EQ(ui().pwdField->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(passwordsShown(), std::pair(QString("s3cret"), QString("tiwe")));
+}
