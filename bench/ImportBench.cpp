@@ -71,7 +71,7 @@ int countEntries(const std::string& file) {
 // One import through the File menu's command, the summary answered yes.
 double importOnce(const QString& exportFile, int* imported) {
     Scenario scenario(kHeld, 10);
-    scenario.app().setFileChooser([&](QWidget*, bool) { return exportFile; });
+    scenario.app().setFileChooser([&](QWidget*, bool, const QString&) { return exportFile; });
     const double elapsed = measure(1, [&] { scenario.app().importAction(); }).median;
     if (imported != nullptr) {
         *imported = countEntries(scenario.app().mySQLLite()->dbFilePath()) - kHeld;

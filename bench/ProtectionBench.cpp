@@ -54,7 +54,7 @@ Figures figures(int count, bool isProtected, const QString& exportFile) {
         });
     }
     Scenario scenario(count, 10, isProtected ? kPassphrase : "");
-    scenario.app().setFileChooser([&](QWidget*, bool) { return exportFile; });
+    scenario.app().setFileChooser([&](QWidget*, bool, const QString&) { return exportFile; });
     f.import = measure(1, [&] { scenario.app().importAction(); }).median;
     return f;
 }

@@ -107,9 +107,10 @@ public:
     void openEditorHttpAction();
 
     // --- Import and export (AppDelegateTransfer.cpp) -----------------------
-    // Asks for a file to read, or (`forSaving`) to write; empty when the user
-    // cancelled. Tests put one in that answers without a dialog.
-    using FileChooser = std::function<QString(QWidget* parent, bool forSaving)>;
+    // Asks for a file to read, or (`forSaving`) to write, suggesting `suggestedName`; empty when
+    // the user cancelled. Tests put one in that answers without a dialog.
+    using FileChooser =
+        std::function<QString(QWidget* parent, bool forSaving, const QString& suggestedName)>;
     static FileChooser dialogFileChooser();
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void importAction();
@@ -232,8 +233,9 @@ private:
     QAction* addWindowCommand(const char* textKey, QList<QKeySequence> keys,
                               void (AppDelegate::*command)());
     void openWebAddress(const QString& address);
-    // Asks with a summary, then adds every entry of `plan`; the categories are categoryKeys_.
-    void runImport(const ImportPlan& plan);
+    // Asks with a summary, then adds every entry of `plan` (read from `fileName`); the
+    // categories are categoryKeys_.
+    void runImport(const ImportPlan& plan, const QString& fileName);
     // Ends a search without showing anything in its place.
     void leaveSearch();
     QAbstractButton* sidebarButtonOnShow() const;

@@ -14,7 +14,10 @@
 #include "transfer/TextDecoding.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
@@ -98,7 +101,7 @@ QString describe(const ImportFile& file) {
 } // namespace
 
 AppDelegate::FileChooser AppDelegate::dialogFileChooser() {
-    return [](QWidget* parent, bool forSaving) {
+    return [](QWidget* parent, bool forSaving, const QString& suggestedName) {
         const QString filter = Localizer::text("CsvFiles") + QStringLiteral(" (*.csv);;") +
                                Localizer::text("AllFiles") + QStringLiteral(" (*)");
         // Always the Documents folder: where the last person exported is not the next one's
@@ -106,8 +109,7 @@ AppDelegate::FileChooser AppDelegate::dialogFileChooser() {
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         return askForFile(parent, Localizer::text(forSaving ? "ExportTitle" : "ImportTitle"),
-                          documents, forSaving ? QStringLiteral("Lockmere.csv") : QString(), filter,
-                          forSaving);
+                          documents, suggestedName, filter, forSaving);
     };
 }
 
@@ -115,7 +117,7 @@ void AppDelegate::importAction() {
     if (!sessionStillValid()) {
         return;
     }
-    const QString path = fileChooser_(&window_, false);
+    const QString path = fileChooser_(&window_, false, QString());
     if (path.isEmpty()) {
         return;
     }
@@ -150,10 +152,10 @@ void AppDelegate::importAction() {
         return;
     }
     categoryKeys_ = std::move(context.categories);
-    runImport(std::get<ImportPlan>(planned));
+    runImport(std::get<ImportPlan>(planned), QFileInfo(path).fileName());
 }
 
-void AppDelegate::runImport(const ImportPlan& plan) {
+void AppDelegate::runImport(const ImportPlan& plan, const QString& fileName) {
     QStringList summary;
     for (const CategorySchema& category : categoryKeys_->rows()) {
         const auto count = std::count_if(
@@ -208,7 +210,9 @@ void AppDelegate::runImport(const ImportPlan& plan) {
         return; // logged out meanwhile: the next person sees only the login window
     }
     reloadEntryList();
-    if (result == MySQLLite::BatchResult::Cancelled) {
+    if (result == MySQLLite::BatchResult::Done) {
+        tellInStatusLine(Localizer::text("ImportedStatus").arg(plan.entries.size()).arg(fileName));
+    } else if (result == MySQLLite::BatchResult::Cancelled) {
         showAlert("ImportCancelled", "NothingImported");
     } else if (result == MySQLLite::BatchResult::Failed) {
         showAlert("ImportFailed", "NothingImported");
@@ -224,7 +228,13 @@ void AppDelegate::exportAction() {
         return;
     }
     const int session = session_;
-    const QString path = fileChooser_(&window_, true);
+    // Each account's export has a name of its own: one household member's is not written over
+    // another's in the shared Documents folder.
+    QString account = toQString(loginUser_->User());
+    account.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), "_");
+    const QString suggested = QStringLiteral("Lockmere-%1-%2.csv")
+                                  .arg(account, QDate::currentDate().toString(Qt::ISODate));
+    const QString path = fileChooser_(&window_, true, suggested);
     if (path.isEmpty() || session != session_ || !sessionStillValid()) {
         return;
     }
@@ -239,7 +249,10 @@ void AppDelegate::exportAction() {
     const QByteArray csv =
         exportCsv(*entries, [this](int32_t categoryID) { return categoryName(categoryID); });
     const PrivateFileWrite written = writePrivateFile(path, csv);
-    if (written.outcome == PrivateFileWrite::Outcome::ForeignLink) {
+    if (written.outcome == PrivateFileWrite::Outcome::Written) {
+        tellInStatusLine(
+            Localizer::text("ExportedStatus").arg(entries->size()).arg(QFileInfo(path).fileName()));
+    } else if (written.outcome == PrivateFileWrite::Outcome::ForeignLink) {
         showAlert("ExportFailed", "ExportForeignLink");
     } else if (written.outcome == PrivateFileWrite::Outcome::Failed) {
         alerts_.showTextAlert(

@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Passwort anzeigen</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Einträge importiert: %1, aus %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Einträge exportiert: %1, nach %2</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Afficher le mot de passe</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Entrées importées : %1, depuis %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Entrées exportées : %1, vers %2</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Mostra la password</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Voci importate: %1, da %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Voci esportate: %1, in %2</translation>
+    </message>
 </context>
 </TS>

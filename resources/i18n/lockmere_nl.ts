@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Wachtwoord tonen</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Items geïmporteerd: %1, uit %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Items geëxporteerd: %1, naar %2</translation>
+    </message>
 </context>
 </TS>

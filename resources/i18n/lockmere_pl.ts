@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Pokaż hasło</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Zaimportowane wpisy: %1, z %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Wyeksportowane wpisy: %1, do %2</translation>
+    </message>
 </context>
 </TS>

@@ -1039,5 +1039,13 @@
         <source>Show the password</source>
         <translation>Mostrar a senha</translation>
     </message>
+    <message id="ImportedStatus">
+        <source>Entries imported: %1, from %2</source>
+        <translation>Entradas importadas: %1, de %2</translation>
+    </message>
+    <message id="ExportedStatus">
+        <source>Entries exported: %1, to %2</source>
+        <translation>Entradas exportadas: %1, para %2</translation>
+    </message>
 </context>
 </TS>

@@ -66,7 +66,7 @@ protected:
             look(dialog);
             dialog->reject();
         });
-        AppDelegate::dialogFileChooser()(window_.get(), false);
+        AppDelegate::dialogFileChooser()(window_.get(), false, QString());
     }
 };
 

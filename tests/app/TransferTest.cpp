@@ -20,7 +20,10 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         logIn("root", "tiwe");
-        app().setFileChooser([this](QWidget*, bool) { return chosen_; });
+        app().setFileChooser([this](QWidget*, bool, const QString& suggested) {
+            suggested_ = suggested;
+            return chosen_;
+        });
     }
     QString write(const QString& name, const QByteArray& bytes) {
         QFile file(home_.filePath(name));
@@ -41,6 +44,7 @@ protected:
         return sql("SELECT CategoryID,Title,User,Password,Http,Memo FROM LM_PASSWORD ORDER BY ID");
     }
     QString chosen_;
+    QString suggested_;
 };
 
 TEST_F(TransferTest, EachKindImportsToExactlyTheExpectedEntriesAndCategories) {
@@ -315,10 +319,15 @@ TEST_F(TransferTest, AnExportImportsBackToEveryEntryExactlyAndOnlyItsOwnerCanRea
     app().exportAction();
     EXPECT_EQ(std::filesystem::status(chosen_.toStdString()).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    // Named for its account and day, so one person's export is not written over another's;
+    // and said when done.
+    EXPECT_EQ(suggested_, "Lockmere-root-" + QDate::currentDate().toString(Qt::ISODate) + ".csv");
+    EXPECT_EQ(window_->statusBar()->currentMessage(), "Entries exported: 3, to out.csv");
     exec("DELETE FROM LM_PASSWORD");
     const QString path = chosen_;
     alerts_.answers = {AlertDefaultReturn};
     app().importAction();
+    EXPECT_EQ(window_->statusBar()->currentMessage(), "Entries imported: 3, from out.csv");
     Rows imported = entries();
     std::sort(imported.begin(), imported.end());
     EXPECT_EQ(imported, exported);
