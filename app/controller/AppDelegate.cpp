@@ -19,6 +19,7 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     userColumn_ = &passwordTableModel_->requiredColumn("User");
     passwordColumn_ = &passwordTableModel_->requiredColumn("Password");
     categoryColumn_ = &passwordTableModel_->requiredColumn("Category");
+    httpColumn_ = &passwordTableModel_->requiredColumn("Http");
     user1Column_ = &userTableModel_->requiredColumn("User");
     password1Column_ = &userTableModel_->requiredColumn("Password");
     isRootColumn_ = &userTableModel_->requiredColumn("IsRoot");

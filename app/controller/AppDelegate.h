@@ -312,6 +312,7 @@ private:
     const TableColumn* password1Column_ = nullptr;
     const TableColumn* isRootColumn_ = nullptr;
     const TableColumn* categoryColumn_ = nullptr;
+    const TableColumn* httpColumn_ = nullptr;
 
     std::unique_ptr<MySQLLite> mySQLLite_;
     std::optional<UserSchema> loginUser_;
@@ -365,6 +366,7 @@ private:
         QAction* recycleBin = nullptr;
         QAction* newAccount = nullptr;
         QAction* deleteAccount = nullptr;
+        QAction* showWebAddresses = nullptr;
     } commands_;
 
     UrlOpener urlOpener_ = desktopUrlOpener();

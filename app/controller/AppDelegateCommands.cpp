@@ -122,6 +122,14 @@ void AppDelegate::makeCommands() {
     connect(entries, &QWidget::customContextMenuRequested, this, &AppDelegate::showEntryMenu);
     connect(passwordTableModel_, &QAbstractItemModel::modelReset, this,
             &AppDelegate::updateCommands);
+    // A column of the password list, off by default: its width is the others' first.
+    commands_.showWebAddresses = new QAction(Localizer::text("ShowWebAddresses"), this);
+    commands_.showWebAddresses->setCheckable(true);
+    commands_.showWebAddresses->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    window_.addAction(commands_.showWebAddresses);
+    connect(commands_.showWebAddresses, &QAction::toggled, this, [this](bool shown) {
+        window_.ui.passwordTableView->setColumnHidden(httpColumn_->index(), !shown);
+    });
     makeMenuBar();
     updateCommands();
 }
@@ -149,7 +157,7 @@ void AppDelegate::makeMenuBar() {
     QMenu* view = bar->addMenu(Localizer::text("ViewMenu"));
     view->addActions({commands_.find, commands_.users, commands_.newAccount, commands_.recycleBin});
     view->addSeparator();
-    view->addAction(hiding_->command());
+    view->addActions({hiding_->command(), commands_.showWebAddresses});
 }
 
 // A row command applies to the row selected in the password list on show;
@@ -167,7 +175,7 @@ void AppDelegate::updateCommands() {
     }
     for (QAction* command : {commands_.newEntry, commands_.find, commands_.users, commands_.logout,
                              commands_.importEntries, commands_.exportEntries, commands_.recycleBin,
-                             hiding_->command()}) {
+                             hiding_->command(), commands_.showWebAddresses}) {
         command->setEnabled(loggedIn);
     }
     // Only what the account may use is offered; the rights are checked again at the action.

@@ -71,6 +71,9 @@ QString AppDelegate::entryCell(const PasswordSchema& entry, const TableColumn& c
     if (&column == categoryColumn_) {
         return categoryName(entry.CategoryID());
     }
+    if (&column == httpColumn_) {
+        return toQString(entry.Http());
+    }
     return QString();
 }
 

@@ -154,6 +154,7 @@ void AppDelegate::forgetTheSession() {
     accountList_.forget();
     if (hiding_) {
         hiding_->reset(); // passwords show again, as at start
+        commands_.showWebAddresses->setChecked(false);
     }
     // The next account's lists start sorted by title (and by name), as on a first login.
     entryOrder_->forget();

@@ -120,6 +120,7 @@ void AppDelegate::initButtons() {
         {passwordTableModel_, userColumn(), "User"},
         {passwordTableModel_, passwordColumn(), "Password"},
         {passwordTableModel_, categoryColumn(), "Category"},
+        {passwordTableModel_, *httpColumn_, "Http"},
         {userTableModel_, user1Column(), "User"},
         {userTableModel_, password1Column(), "Password"},
         {userTableModel_, isRootColumn(), "IsRoot"},
@@ -131,9 +132,11 @@ void AppDelegate::initButtons() {
     // is short, and the column fits beside the others in the window's width.
     ui.passwordTableView->setColumnHidden(categoryColumn().index(), true);
     ui.passwordTableView->horizontalHeader()->resizeSection(categoryColumn().index(), 120);
-    ui.passwordTableView->horizontalHeader()->resizeSection(passwordColumn().index(), 110);
-    showOneLinePerRow(ui.passwordTableView, titleColumn().index());
-    showOneLinePerRow(ui.userTable, user1Column().index());
+    // The web address is offered in the View menu; it crowds the others out by default.
+    ui.passwordTableView->setColumnHidden(httpColumn_->index(), true);
+    showOneLinePerRow(ui.passwordTableView, {titleColumn().index(), userColumn().index(),
+                                             passwordColumn().index(), httpColumn_->index()});
+    showOneLinePerRow(ui.userTable, {user1Column().index(), password1Column().index()});
     ui.searchField->setPlaceholderText(Localizer::text("SearchField"));
     ui.httpOpenButton->setText(Localizer::text("Open"));
 }

@@ -40,11 +40,13 @@ void keepCellsOffTheClipboard(QTableView* view) {
     view->installEventFilter(new CopyKeyFilter(view));
 }
 
-void showOneLinePerRow(QTableView* view, int spareWidthColumn) {
+void showOneLinePerRow(QTableView* view, std::initializer_list<int> sharing) {
     view->setWordWrap(false);
     view->setTextElideMode(Qt::ElideRight);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView* columns = view->horizontalHeader();
     columns->setStretchLastSection(false);
-    columns->setSectionResizeMode(spareWidthColumn, QHeaderView::Stretch);
+    for (const int column : sharing) {
+        columns->setSectionResizeMode(column, QHeaderView::Stretch);
+    }
 }

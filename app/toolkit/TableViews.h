@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QTableView;
 
 // Small behaviours every record table shares, whatever its model.
@@ -13,5 +15,5 @@ int selectedRow(const QTableView* view);
 void keepCellsOffTheClipboard(QTableView* view);
 
 // Every row one line high, whatever its texts: a long cell ends in "…" (its model gives the whole
-// text as the tooltip), and `spareWidthColumn` takes whatever width the others leave.
-void showOneLinePerRow(QTableView* view, int spareWidthColumn);
+// text as the tooltip), and the `sharing` columns share alike whatever width the others leave.
+void showOneLinePerRow(QTableView* view, std::initializer_list<int> sharing);

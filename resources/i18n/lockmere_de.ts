@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Einträge exportiert: %1, nach %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Spalte Webadresse</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Entries exported: %1, to %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Web Address Column</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Entrées exportées : %1, vers %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Colonne Adresse web</translation>
+    </message>
 </context>
 </TS>

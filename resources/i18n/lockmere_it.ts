@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Voci esportate: %1, in %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Colonna Indirizzo web</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Items geëxporteerd: %1, naar %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Kolom Webadres</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Wyeksportowane wpisy: %1, do %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Kolumna Adres WWW</translation>
+    </message>
 </context>
 </TS>

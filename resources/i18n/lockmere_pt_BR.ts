@@ -1047,5 +1047,9 @@
         <source>Entries exported: %1, to %2</source>
         <translation>Entradas exportadas: %1, para %2</translation>
     </message>
+    <message id="ShowWebAddresses">
+        <source>Web Address Column</source>
+        <translation>Coluna Endereço web</translation>
+    </message>
 </context>
 </TS>

@@ -146,7 +146,7 @@ TEST_F(SearchTest, TheMenuBarListsEveryCommandWithItsKeyAndOnlyWhatAppliesIsEnab
             }
         }
     }
-    EXPECT_EQ(commands.size(), 16u);
+    EXPECT_EQ(commands.size(), 17u);
     EXPECT_TRUE(app().protection().commands().front()->isEnabled()); // root: Protect File…
     auto enabled = [&] {
         std::vector<QString> names;
@@ -157,12 +157,12 @@ TEST_F(SearchTest, TheMenuBarListsEveryCommandWithItsKeyAndOnlyWhatAppliesIsEnab
         }
         return names;
     };
-    const std::vector<QString> always{"Export…",     "Find",         "Hide Passwords", "Import…",
-                                      "Log Out",     "New Account…", "New Entry",      "Quit",
-                                      "Recycle Bin", "Users"};
+    const std::vector<QString> always{"Export…",     "Find",         "Hide Passwords",    "Import…",
+                                      "Log Out",     "New Account…", "New Entry",         "Quit",
+                                      "Recycle Bin", "Users",        "Web Address Column"};
     EXPECT_EQ(enabled(), always); // a list on show, no row chosen
     list()->selectRow(0);
-    EXPECT_EQ(enabled().size(), 16u);
+    EXPECT_EQ(enabled().size(), 17u);
     press(list(), Qt::Key_N, Qt::ControlModifier); // the editor: no row is chosen in it
     EXPECT_EQ(ui().bottomBoxView->currentWidget(), ui().createPasswordBox);
     EXPECT_EQ(enabled(), always);
