@@ -25,6 +25,8 @@ int AppDelegate::numberOfRowsInTableView(QTableView* /*table*/) {
         const std::optional<EntryRows> entries = currentEntries();
         const int count = static_cast<int>((entries ? *entries : heldEntries()).size());
         window_.ui.countLabel->setText(entries ? QString::number(count) : kUnknownCount);
+        // An empty list asks for no cell, so the count is where it learns that rows came.
+        entryListMoved();
         return count;
     }
     if (currentTable_ == window_.ui.userTable) {
