@@ -3,6 +3,7 @@
 // shows is the key that works, and a command that does not apply is disabled everywhere at once.
 #include "controller/AccountRights.h"
 #include "controller/AppDelegate.h"
+#include "help/HelpWindows.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/TableViews.h"
 
@@ -158,6 +159,15 @@ void AppDelegate::makeMenuBar() {
     view->addActions({commands_.find, commands_.users, commands_.newAccount, commands_.recycleBin});
     view->addSeparator();
     view->addActions({hiding_->command(), commands_.showWebAddresses});
+    QMenu* help = bar->addMenu(Localizer::text("HelpMenu"));
+    QAction* keys = help->addAction(Localizer::text("KeyboardShortcuts"), this, [this] {
+        help::showKeyboardShortcuts(&window_, window_.menuBar());
+    });
+    keys->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
+    help->addAction(Localizer::text("AboutLockmere"), this, [this] {
+        help::showAbout(&window_, QString::fromStdString(mySQLLite_->dbFilePath()),
+                        mySQLLite_->isProtected());
+    });
 }
 
 // A row command applies to the row selected in the password list on show;

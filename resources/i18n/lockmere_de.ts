@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Spalte Webadresse</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>Über Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Ein Passwortmanager für einen Computer, den mehrere Menschen teilen.&lt;br&gt;&lt;br&gt;Lizenz: %1&lt;br&gt;Datei: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>proprietär, alle Rechte vorbehalten</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>Die Datei ist durch eine Dateipassphrase geschützt.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>Die Datei ist nicht geschützt: Wer sie lesen kann, kann jedes Passwort darin lesen.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Editor ohne Speichern schließen oder Suche beenden</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
 </context>
 </TS>

@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Web Address Column</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>About Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>proprietary, all rights reserved</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>The file is protected by a file passphrase.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>The file is not protected: anyone who can read it can read every password in it.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Close the editor without saving, or end the search</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
 </context>
 </TS>

@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Columna Dirección web</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>Acerca de Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Un gestor de contraseñas para un ordenador que comparten varias personas.&lt;br&gt;&lt;br&gt;Licencia: %1&lt;br&gt;Archivo: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>propietaria, todos los derechos reservados</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>El archivo está protegido por una frase de contraseña de archivo.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>El archivo no está protegido: quien pueda leerlo puede leer todas sus contraseñas.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Cerrar el editor sin guardar o terminar la búsqueda</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
 </context>
 </TS>

@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Colonne Adresse web</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>À propos de Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Un gestionnaire de mots de passe pour un ordinateur partagé par plusieurs personnes.&lt;br&gt;&lt;br&gt;Licence : %1&lt;br&gt;Fichier : %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>propriétaire, tous droits réservés</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>Le fichier est protégé par une phrase secrète de fichier.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>Le fichier n’est pas protégé : quiconque peut le lire peut lire tous ses mots de passe.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Fermer l’éditeur sans enregistrer, ou terminer la recherche</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
 </context>
 </TS>

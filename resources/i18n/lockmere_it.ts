@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Colonna Indirizzo web</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>Informazioni su Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Un gestore di password per un computer condiviso da più persone.&lt;br&gt;&lt;br&gt;Licenza: %1&lt;br&gt;File: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>proprietaria, tutti i diritti riservati</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>Il file è protetto da una passphrase del file.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>Il file non è protetto: chiunque possa leggerlo può leggerne tutte le password.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Chiudi l’editor senza salvare o termina la ricerca</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
 </context>
 </TS>

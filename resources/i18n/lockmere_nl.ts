@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Kolom Webadres</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Sneltoetsen</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>Over Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Een wachtwoordbeheerder voor een computer die meerdere mensen delen.&lt;br&gt;&lt;br&gt;Licentie: %1&lt;br&gt;Bestand: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>eigendom, alle rechten voorbehouden</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>Het bestand is beveiligd met een bestandswachtzin.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>Het bestand is niet beveiligd: wie het kan lezen, kan elk wachtwoord erin lezen.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Editor sluiten zonder opslaan, of zoeken beëindigen</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Toets</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Opdracht</translation>
+    </message>
 </context>
 </TS>

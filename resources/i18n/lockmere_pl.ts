@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Kolumna Adres WWW</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>O programie Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Menedżer haseł dla komputera, z którego korzysta kilka osób.&lt;br&gt;&lt;br&gt;Licencja: %1&lt;br&gt;Plik: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>własnościowa, wszelkie prawa zastrzeżone</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>Plik jest chroniony frazą hasła pliku.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>Plik nie jest chroniony: każdy, kto może go odczytać, odczyta wszystkie zapisane w nim hasła.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Zamknij edytor bez zapisywania lub zakończ wyszukiwanie</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Polecenie</translation>
+    </message>
 </context>
 </TS>

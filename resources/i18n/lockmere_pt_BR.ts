@@ -1051,5 +1051,45 @@
         <source>Web Address Column</source>
         <translation>Coluna Endereço web</translation>
     </message>
+    <message id="HelpMenu">
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message id="KeyboardShortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message id="AboutLockmere">
+        <source>About Lockmere</source>
+        <translation>Sobre o Lockmere</translation>
+    </message>
+    <message id="AboutInfo">
+        <source>A password manager for a computer that several people share.&lt;br&gt;&lt;br&gt;Licence: %1&lt;br&gt;File: %2&lt;br&gt;%3</source>
+        <translation>Um gerenciador de senhas para um computador compartilhado por várias pessoas.&lt;br&gt;&lt;br&gt;Licença: %1&lt;br&gt;Arquivo: %2&lt;br&gt;%3</translation>
+    </message>
+    <message id="AboutLicence">
+        <source>proprietary, all rights reserved</source>
+        <translation>proprietária, todos os direitos reservados</translation>
+    </message>
+    <message id="AboutProtected">
+        <source>The file is protected by a file passphrase.</source>
+        <translation>O arquivo está protegido por uma frase secreta de arquivo.</translation>
+    </message>
+    <message id="AboutNotProtected">
+        <source>The file is not protected: anyone who can read it can read every password in it.</source>
+        <translation>O arquivo não está protegido: quem puder lê-lo pode ler todas as senhas nele.</translation>
+    </message>
+    <message id="EscapeKeyMeans">
+        <source>Close the editor without saving, or end the search</source>
+        <translation>Fechar o editor sem salvar ou encerrar a busca</translation>
+    </message>
+    <message id="Key">
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message id="Command">
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
 </context>
 </TS>
