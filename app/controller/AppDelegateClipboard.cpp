@@ -34,9 +34,13 @@ void AppDelegate::initPasswordTools() {
         button->setToolTip(Localizer::text("GeneratePassword"));
         button->setAccessibleName(Localizer::text("GeneratePassword"));
     }
-    const bool wordsAvailable = QFileInfo(kSystemWordList).isReadable();
-    ui.pwdGeneratorOptions->prepare(wordsAvailable);
-    ui.pwd1GeneratorOptions->prepare(wordsAvailable);
+    const WordListFile words = wordListFor(Localizer::locale());
+    const QString source = words.path.isEmpty()
+                               ? QString()
+                               : Localizer::text("PassphraseWordsFrom")
+                                     .arg(QLocale(words.language).nativeLanguageName(), words.path);
+    ui.pwdGeneratorOptions->prepare(source);
+    ui.pwd1GeneratorOptions->prepare(source);
     ui.pwdGeneratorOptions->placeInTabOrder(ui.generatorOptionsButton, ui.httpField);
     ui.pwd1GeneratorOptions->placeInTabOrder(ui.generatorOptions1Button, ui.isRootCheckBox);
     // Out of the way until asked for: a small or 2x-scaled screen has no room to spare.
@@ -57,7 +61,8 @@ void AppDelegate::initPasswordTools() {
 void AppDelegate::generatePassword(const GeneratorOptions* options, QLineEdit* field) {
     const PasswordRecipe recipe = options->recipe();
     if (recipe.passphrase && wordList_.isEmpty()) {
-        wordList_ = loadWordList(kSystemWordList); // read once, when first needed
+        // Read once, when first needed, in the language of the start.
+        wordList_ = loadWordList(wordListFor(Localizer::locale()));
     }
     field->setText(passwordGenerator_.generate(recipe, wordList_));
 }

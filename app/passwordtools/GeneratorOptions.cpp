@@ -49,10 +49,10 @@ GeneratorOptions::GeneratorOptions(QWidget* parent)
     connect(passphrase_, &QCheckBox::toggled, this, &GeneratorOptions::passphraseToggled);
 }
 
-void GeneratorOptions::prepare(bool wordsAvailable) {
+void GeneratorOptions::prepare(const QString& wordSource) {
     passphrase_->setText(Localizer::text("Passphrase"));
-    passphrase_->setEnabled(wordsAvailable);
-    passphrase_->setToolTip(wordsAvailable ? QString() : Localizer::text("NoWordList"));
+    passphrase_->setEnabled(!wordSource.isEmpty());
+    passphrase_->setToolTip(wordSource.isEmpty() ? Localizer::text("NoWordList") : wordSource);
     lengthLabel_->setText(Localizer::text(passphrase_->isChecked() ? "Words" : "Length"));
     for (int i = 0; i < classes_.size(); ++i) {
         classes_[i]->setAccessibleName(Localizer::text(kClasses[i].nameKey));

@@ -15,9 +15,9 @@ class GeneratorOptions : public QWidget {
 public:
     explicit GeneratorOptions(QWidget* parent = nullptr);
 
-    // Puts the texts in the user's language; `wordsAvailable` false turns passphrases off and
-    // says why.
-    void prepare(bool wordsAvailable);
+    // Puts the texts in the user's language. `wordSource` says where a passphrase's words come
+    // from; empty turns passphrases off and says why.
+    void prepare(const QString& wordSource);
     PasswordRecipe recipe() const;
     // Back to the options a new session starts with: nothing one account chose is left for the
     // next.

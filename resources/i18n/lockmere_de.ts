@@ -1091,5 +1091,9 @@
         <source>Command</source>
         <translation>Befehl</translation>
     </message>
+    <message id="PassphraseWordsFrom">
+        <source>Words from the %1 word list (%2)</source>
+        <translation>Wörter aus der Wortliste %1 (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -1091,5 +1091,9 @@
         <source>Command</source>
         <translation>Commande</translation>
     </message>
+    <message id="PassphraseWordsFrom">
+        <source>Words from the %1 word list (%2)</source>
+        <translation>Mots de la liste de mots %1 (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -1091,5 +1091,9 @@
         <source>Command</source>
         <translation>Comando</translation>
     </message>
+    <message id="PassphraseWordsFrom">
+        <source>Words from the %1 word list (%2)</source>
+        <translation>Parole dall’elenco di parole in %1 (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -1091,5 +1091,9 @@
         <source>Command</source>
         <translation>Polecenie</translation>
     </message>
+    <message id="PassphraseWordsFrom">
+        <source>Words from the %1 word list (%2)</source>
+        <translation>Słowa z listy słów: %1 (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -152,7 +152,7 @@ TEST_F(ClipboardTest, TheGeneratorMakesWhatItsOptionsAskFromTheSystemsRandomSour
     EXPECT_TRUE(QRegularExpression("^[0-9]{12}$").match(ui().pwdField->text()).hasMatch());
 
     // Words from the system's list; the count is the words', and the characters' comes back.
-    const QStringList wordList = loadWordList(kSystemWordList);
+    const QStringList wordList = loadWordList(wordListFor(QLocale(QLocale::English)));
     ASSERT_GT(wordList.size(), 20000);
     options->passphraseBox()->click();
     EXPECT_EQ(options->lengthBox()->value(), PasswordRecipe::kDefaultWords);
@@ -170,9 +170,13 @@ TEST_F(ClipboardTest, TheGeneratorMakesWhatItsOptionsAskFromTheSystemsRandomSour
     QTemporaryDir folder;
     QFile list(folder.filePath("words"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("zebra\nAlice\nit's\ncaf\xc3\xa9\nox\nextraordinary\nzebra\napple\n");
+    list.write("zebra\nAlice\nit's\ncaf\xc3\xa9\nox\nextraordinary\nzebra\nABC\nx-ray\napple\n");
     list.close();
-    EXPECT_EQ(loadWordList(list.fileName()), (QStringList{"zebra", "apple"}));
+    EXPECT_EQ(loadWordList({list.fileName(), QLocale::English, false}),
+              (QStringList{"zebra", "café", "apple"}));
+    // German nouns are words too, in lower case, each once.
+    EXPECT_EQ(loadWordList({list.fileName(), QLocale::German, true}),
+              (QStringList{"zebra", "alice", "café", "apple"}));
     const PasswordGenerator zeros(
         [](unsigned char* bytes, std::size_t n) { std::fill_n(bytes, n, 0); });
     PasswordRecipe recipe;
