@@ -128,16 +128,19 @@ bool FileProtection::keepNewCode(QString& code, bool replacing) {
 
 // An administrator at a window that someone else unlocked is not thereby the one who may
 // change the file's protection: that takes its current secret.
+// A wrong one is said and asked again, as the unlock window does; each try costs Argon2id's
+// second, which is what slows guessing.
 bool FileProtection::currentSecretGiven() {
-    const QString secret = asker_->currentSecret(window_);
-    if (secret.isEmpty()) {
-        return false;
-    }
-    if (!waiting([&] { return store_.opensWith(secret.toStdString()); })) {
+    for (;;) {
+        const QString secret = asker_->currentSecret(window_);
+        if (secret.isEmpty()) {
+            return false;
+        }
+        if (waiting([&] { return store_.opensWith(secret.toStdString()); })) {
+            return true;
+        }
         alerts_.showKeyedAlert("WrongFileSecret", "UnlockRefused");
-        return false;
     }
-    return true;
 }
 
 void FileProtection::protect() {

@@ -9,17 +9,19 @@
 
 namespace {
 // Answers what protecting asks: the passphrase to give, each recovery code shown is kept, and
-// the file's current secret is `current`.
+// the file's current secret is asked for as `currents` says, one answer a time (then cancelled).
 struct ScriptedAsker : SecretAsker {
     QString passphrase;
     QString codeShown;
-    QString current;
+    QStringList currents;
     QString newPassphrase(QWidget*, bool) override { return passphrase; }
     bool keepRecoveryCode(QWidget*, const QString& code, bool) override {
         codeShown = code;
         return true;
     }
-    QString currentSecret(QWidget*) override { return current; }
+    QString currentSecret(QWidget*) override {
+        return currents.isEmpty() ? QString() : currents.takeFirst();
+    }
 };
 } // namespace
 
@@ -83,7 +85,7 @@ TEST_F(ProtectionTest, AHouseholdProtectsItsFileLivesWithItAndTakesProtectionOff
 
     // Changing the protection takes its current secret, not only an administrator's window.
     asker_->passphrase = "violet-harbour-lantern";
-    asker_->current = "amber-kettle";
+    asker_->currents = {"amber-kettle", "", "amber-kettle"}; // each wrong, then cancelled
     command(1);
     alerts_.answers = {AlertDefaultReturn};
     command(3);
@@ -91,11 +93,12 @@ TEST_F(ProtectionTest, AHouseholdProtectsItsFileLivesWithItAndTakesProtectionOff
                               "RemoveProtectionAlert/RemoveProtectionAlertInfo?RemoveProtection|"
                               "Cancel",
                               "WrongFileSecret/UnlockRefused"}));
-    asker_->current = code;
-    command(1); // a new passphrase
-    asker_->current = "violet-harbour-lantern";
+    asker_->currents = {"amber-kettle", code};
+    command(1); // a new passphrase, once the current secret is given right
+    asker_->currents = {"violet-harbour-lantern"};
     command(2); // a new recovery code
-    EXPECT_EQ(alerts(), (Keys{"PassphraseChangedAlert/PassphraseChangedAlertInfo",
+    EXPECT_EQ(alerts(), (Keys{"WrongFileSecret/UnlockRefused",
+                              "PassphraseChangedAlert/PassphraseChangedAlertInfo",
                               "RecoveryCodeChangedAlert/RecoveryCodeChangedAlertInfo"}));
     const QString newCode = asker_->codeShown;
     EXPECT_NE(newCode, code);
@@ -107,7 +110,7 @@ TEST_F(ProtectionTest, AHouseholdProtectsItsFileLivesWithItAndTakesProtectionOff
     alerts_.answers = {AlertOtherReturn};
     EXPECT_TRUE(unlockWith(newCode));
     logIn("root", "tiwe");
-    asker_->current = newCode;
+    asker_->currents = {newCode};
     alerts_.answers = {AlertDefaultReturn};
     command(3);
     EXPECT_EQ(alerts(), (Keys{"RecoveredAlert/RecoveredAlertInfo?ResetRootPassword|Later",
