@@ -91,8 +91,9 @@ void AppDelegate::makeCommands() {
         "Quit", standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), &AppDelegate::quitAction);
 
     addCommand(ui.userTable, "Open", returnKeys, &AppDelegate::clickTableAction);
-    // As Return in the account editor's text fields does.
+    // As Return in the editors' text fields does (with the category's list open, Return picks).
     addCommand(ui.isRootCheckBox, "Save", returnKeys, &AppDelegate::userSaveAction);
+    addCommand(ui.categoryPopupButton, "Save", returnKeys, &AppDelegate::saveAction);
     commands_.deleteAccount =
         addCommand(ui.userTable, "Delete", QKeySequence::keyBindings(QKeySequence::Delete),
                    &AppDelegate::removeUserRecord);

@@ -165,6 +165,11 @@ TEST_F(EntriesTest, TheSidebarIsOneTabStopWalkedWithArrowsAndReturnOnACheckBoxSa
     ui().pwd1Field->setText("b");
     press(ui().isRootCheckBox, Qt::Key_Return);
     EXPECT_EQ(sql("SELECT User FROM LM_USER WHERE User='bob'"), Rows{{"bob"}});
+    ui().emailButton->click(); // and on the entry editor's category
+    ui().addButton->click();
+    fillEntryEditor("by keys", "", "k");
+    press(ui().categoryPopupButton, Qt::Key_Return);
+    EXPECT_EQ(sql("SELECT CategoryID FROM LM_PASSWORD WHERE Title='by keys'"), Rows{{"1"}});
 }
 
 TEST_F(EntriesTest, ListsSortAsTheLanguageReadsByAnyColumnAndRowsActOnTheRecordTheyShow) {
