@@ -18,6 +18,8 @@ RUN_PACKAGES=(
   # password strength estimation, and the word lists that passphrases are drawn from
   libzxcvbn-dev wamerican wngerman wfrench wspanish witalian wdutch wpolish wbrazilian
   fonts-dejavu-core
+  # Qt's own texts (file dialogs, key names) in the desktop's language
+  qt6-translations-l10n
 )
 # What the tests, the benchmarks and the house style check take besides.
 TEST_PACKAGES=(

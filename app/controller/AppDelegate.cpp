@@ -131,6 +131,9 @@ void AppDelegate::connectActions() {
 }
 
 void AppDelegate::showBox(QWidget* box) {
+    if (hiding_) {
+        hiding_->hideAgain(); // a password revealed in one editor is not in the next
+    }
     bottomBoxView()->setCurrentWidget(box != nullptr ? box : window_.ui.emptyPage);
     updateCommands();
 }

@@ -50,6 +50,10 @@ void AppDelegate::makeCommands() {
     hiding_ =
         std::make_unique<PasswordHiding>(QList<QLineEdit*>{ui.pwdField, ui.pwd1Field}, nullptr);
     connect(hiding_.get(), &PasswordHiding::changed, this, [this] {
+        for (QTableView* list : {window_.ui.passwordTableView, window_.ui.userTable}) {
+            const QHeaderView* header = list->horizontalHeader();
+            sortTableView(list, header->sortIndicatorSection(), header->sortIndicatorOrder());
+        }
         if (currentTable_ == window_.ui.passwordTableView) {
             reloadEntryList();
         } else if (currentTable_ == window_.ui.userTable) {

@@ -8,6 +8,7 @@
 #include "controller/RecordAtRow.h"
 #include "controller/TextConversion.h"
 
+#include <QHeaderView>
 #include <QLabel>
 
 namespace {
@@ -129,6 +130,17 @@ AppDelegate::accountsInOrder(const std::vector<UserSchema>& accounts) {
 }
 
 void AppDelegate::sortTableView(QTableView* table, int column, Qt::SortOrder order) {
+    // Hidden passwords all read the same: a list is not sorted by them (its arrow would order
+    // nothing) but goes back to its first order.
+    const bool passwords =
+        (table == window_.ui.passwordTableView && column == passwordColumn_->index()) ||
+        (table == window_.ui.userTable && column == password1Column_->index());
+    if (passwords && hiding_ && hiding_->hidden()) {
+        const TableColumn* first =
+            table == window_.ui.passwordTableView ? titleColumn_ : user1Column_;
+        table->horizontalHeader()->setSortIndicator(first->index(), Qt::AscendingOrder);
+        return; // the header's change sorts again, by the first column
+    }
     if (table == window_.ui.passwordTableView) {
         entryOrder_->sortBy(column, order);
         if (currentTable_ == table) {

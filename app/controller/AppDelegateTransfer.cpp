@@ -17,7 +17,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
@@ -96,6 +95,28 @@ QString describe(const ImportFile& file) {
         return Localizer::text("ImportUnreadable").arg(systemError(file.error));
     }
     return QString();
+}
+
+} // namespace
+
+namespace {
+
+// An account's name as part of a file name: what a file name cannot hold, or would show
+// otherwise than it is (controls, a right-to-left override, line separators), becomes '_', and
+// a long name is shortened, so that the whole name stays well within the 255 bytes a file
+// system allows.
+QString fileNamePart(const QString& name) {
+    constexpr qsizetype kLongest = 48;
+    QString part;
+    for (const QChar c : name.left(kLongest)) {
+        const QChar::Category kind = c.category();
+        const bool unsafe = kind == QChar::Other_Control || kind == QChar::Other_Format ||
+                            kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph ||
+                            kind == QChar::Other_Surrogate ||
+                            QStringLiteral("/\\:*?\"<>|").contains(c);
+        part += unsafe ? QChar(u'_') : c;
+    }
+    return part;
 }
 
 } // namespace
@@ -230,8 +251,7 @@ void AppDelegate::exportAction() {
     const int session = session_;
     // Each account's export has a name of its own: one household member's is not written over
     // another's in the shared Documents folder.
-    QString account = toQString(loginUser_->User());
-    account.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), "_");
+    const QString account = fileNamePart(toQString(loginUser_->User()));
     const QString suggested = QStringLiteral("Lockmere-%1-%2.csv")
                                   .arg(account, QDate::currentDate().toString(Qt::ISODate));
     const QString path = fileChooser_(&window_, true, suggested);

@@ -23,7 +23,8 @@ void showAbout(QWidget* parent, const QString& filePath, bool isProtected) {
     about.setText(QStringLiteral("<b>Lockmere %1</b>").arg(QStringLiteral(LOCKMERE_VERSION)));
     about.setInformativeText(
         Localizer::text("AboutInfo")
-            .arg(Localizer::text("AboutLicence"), QDir::toNativeSeparators(filePath),
+            .arg(Localizer::text("AboutLicence"),
+                 QDir::toNativeSeparators(filePath).toHtmlEscaped(),
                  Localizer::text(isProtected ? "AboutProtected" : "AboutNotProtected")));
     about.setTextInteractionFlags(Qt::TextSelectableByMouse);
     about.exec();

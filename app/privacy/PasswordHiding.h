@@ -20,6 +20,8 @@ public:
     bool hidden() const;
     // Back to shown, as at start.
     void reset();
+    // While passwords are hidden, every field hidden again (an editor opens on another record).
+    void hideAgain() { apply(); }
 
 signals:
     // The lists must ask again for what their cells show.

@@ -31,6 +31,9 @@ public:
 
 private:
     void arrange(size_t count, const CellText& text);
+    void arrangeRun(std::vector<uint32_t>::iterator first, std::vector<uint32_t>::iterator last,
+                    const std::vector<int>& columns, size_t level, const QCollator& collator,
+                    const CellText& text);
 
     std::vector<int> tieBreaks_;
     int column_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QList>
 #include <QPointer>
 #include <QTranslator>
@@ -51,6 +52,15 @@ void Localizer::install(const QLocale& locale, const QString& tables) {
         installTranslator(english);
     } else {
         delete english;
+    }
+
+    // Qt's own texts (file dialogs, a text field's menu, key names), where Debian installed them.
+    auto* qt = new QTranslator(application);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(qt);
+    } else {
+        delete qt;
     }
 
     auto* local = new QTranslator(application);

@@ -198,8 +198,12 @@ TEST_F(ClipboardTest, HidePasswordsMasksBothListsAndTheEditorsUntilTheNextLogout
     };
     EXPECT_FALSE(hide->isChecked()); // the lists show passwords, as they always have
     EXPECT_EQ(passwordsShown(), std::pair(QString("s3cret"), QString("tiwe")));
+    ui().emailButton->click();
+    ui().passwordTableView->sortByColumn(2, Qt::DescendingOrder); // by password
     press(ui().passwordTableView, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(hide->isChecked());
+    // Masked passwords order nothing: the list goes back to its order by title.
+    EXPECT_EQ(ui().passwordTableView->horizontalHeader()->sortIndicatorSection(), 0);
     EXPECT_EQ(passwordsShown(), std::pair(QString("******"), QString("******")));
     openRow(ui().userTable, 0);
     EXPECT_EQ(ui().pwd1Field->echoMode(), QLineEdit::Password);
