@@ -48,14 +48,15 @@ void RecycleBin::open(QWidget* parent) {
         buttons->addButton(Localizer::text("EmptyRecycleBin"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close)->setText(Localizer::text("Close"));
     // What applies now: a chosen entry for the first two, any entry for Empty.
-    const auto update = [this, restore, remove, empty] {
-        restore->setEnabled(chosen() != nullptr);
-        remove->setEnabled(chosen() != nullptr);
-        empty->setEnabled(!entries_.empty());
+    updateButtons_ = [this, restore = QPointer(restore), remove = QPointer(remove),
+                      empty = QPointer(empty)] {
+        if (restore && remove && empty) {
+            restore->setEnabled(chosen() != nullptr);
+            remove->setEnabled(chosen() != nullptr);
+            empty->setEnabled(!entries_.empty());
+        }
     };
-    connect(table_, &QTableWidget::itemSelectionChanged, dialog_, update);
-    connect(table_->model(), &QAbstractItemModel::modelReset, dialog_, update);
-    connect(table_->model(), &QAbstractItemModel::rowsRemoved, dialog_, update);
+    connect(table_, &QTableWidget::itemSelectionChanged, dialog_, [this] { updateButtons_(); });
     connect(restore, &QPushButton::clicked, this, &RecycleBin::restore);
     connect(remove, &QPushButton::clicked, this, &RecycleBin::deleteForGood);
     connect(empty, &QPushButton::clicked, this, &RecycleBin::empty);
@@ -63,7 +64,6 @@ void RecycleBin::open(QWidget* parent) {
     layout->addWidget(buttons);
     dialog_->resize(640, 380);
     fill();
-    update();
     dialog_->open();
     table_->setFocus();
 }
@@ -92,6 +92,9 @@ void RecycleBin::fill() {
     }
     if (!entries_.empty()) {
         table_->selectRow(0);
+    }
+    if (updateButtons_) {
+        updateButtons_();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 class AlertPresenter;
@@ -41,5 +42,7 @@ private:
     UndoHooks hooks_;
     QPointer<QDialog> dialog_;
     QTableWidget* table_ = nullptr;
+    // Enables the dialog's buttons for what applies now; set while a dialog is open.
+    std::function<void()> updateButtons_;
     std::vector<EntryVersion> entries_;
 };
