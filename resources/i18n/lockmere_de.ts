@@ -1013,7 +1013,7 @@
     </message>
     <message id="VersionRestored">
         <source>Version restored and saved</source>
-        <translation>Version wiederhergestellt und gespeichert</translation>
+        <translation>Fassung wiederhergestellt und gespeichert</translation>
     </message>
     <message id="RestoredFromBin">
         <source>Restored from the recycle bin</source>
