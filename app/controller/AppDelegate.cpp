@@ -26,10 +26,7 @@ AppDelegate::AppDelegate(LoginWindow& loginWindow, MainWindow& window, AlertPres
     entryOrder_.emplace(std::vector<int>{titleColumn_->index(), userColumn_->index()});
     accountOrder_.emplace(std::vector<int>{user1Column_->index()});
     // Enabling sorting sorts at once, by the indicator: show it on the column the lists start in.
-    window.ui.passwordTableView->horizontalHeader()->setSortIndicator(titleColumn_->index(),
-                                                                      Qt::AscendingOrder);
-    window.ui.userTable->horizontalHeader()->setSortIndicator(user1Column_->index(),
-                                                              Qt::AscendingOrder);
+    showFirstSortOrder();
     window.ui.passwordTableView->setSortingEnabled(true);
     window.ui.userTable->setSortingEnabled(true);
     connect(window.ui.passwordTableView->selectionModel(), &QItemSelectionModel::selectionChanged,
@@ -128,6 +125,13 @@ void AppDelegate::connectActions() {
     connect(ui.userRemoveButton, &QAbstractButton::clicked, this, &AppDelegate::removeUserRecord);
     connect(ui.userSaveButton, &QAbstractButton::clicked, this, &AppDelegate::userSaveAction);
     connect(ui.userCancelButton, &QAbstractButton::clicked, this, &AppDelegate::userCancelAction);
+}
+
+void AppDelegate::showFirstSortOrder() {
+    window_.ui.passwordTableView->horizontalHeader()->setSortIndicator(titleColumn_->index(),
+                                                                       Qt::AscendingOrder);
+    window_.ui.userTable->horizontalHeader()->setSortIndicator(user1Column_->index(),
+                                                               Qt::AscendingOrder);
 }
 
 void AppDelegate::showBox(QWidget* box) {

@@ -253,6 +253,8 @@ private:
     // Called once an editor is filled: its changes are measured from here.
     void rememberEditorContents();
     void endSession();
+    // The lists' headers as at start: sorted by title, and by the account's name.
+    void showFirstSortOrder();
     // Shows `box`; nullptr shows the empty page.
     void showBox(QWidget* box);
     void openEntry();

@@ -49,15 +49,12 @@ void AppDelegate::makeCommands() {
     const Ui::MainWindow& ui = window_.ui;
     hiding_ =
         std::make_unique<PasswordHiding>(QList<QLineEdit*>{ui.pwdField, ui.pwd1Field}, nullptr);
+    // Sorting again reloads the list on show (and leaves a sort by passwords that now all read
+    // the same).
     connect(hiding_.get(), &PasswordHiding::changed, this, [this] {
         for (QTableView* list : {window_.ui.passwordTableView, window_.ui.userTable}) {
             const QHeaderView* header = list->horizontalHeader();
             sortTableView(list, header->sortIndicatorSection(), header->sortIndicatorOrder());
-        }
-        if (currentTable_ == window_.ui.passwordTableView) {
-            reloadEntryList();
-        } else if (currentTable_ == window_.ui.userTable) {
-            userTableModel_->reloadData();
         }
     });
     const QList<QKeySequence> returnKeys{Qt::Key_Return, Qt::Key_Enter};

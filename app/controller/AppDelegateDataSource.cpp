@@ -105,8 +105,7 @@ QString AppDelegate::accountCell(const UserSchema& account, const TableColumn& c
 // The generation moves whenever the rows may differ: another list read, or a search begun or
 // ended (a category's list may be held unchanged across a search).
 InOrder<EntryRows> AppDelegate::entriesInOrder(const EntryRows& rows) {
-    const bool hidden = hiding_ && hiding_->hidden();
-    const uint64_t generation = (uint64_t{searching()} << 63) | (uint64_t{hidden} << 62) |
+    const uint64_t generation = (uint64_t{searching()} << 63) |
                                 (uint64_t(uint32_t(entryList_.reads())) << 32) |
                                 uint32_t(searchHits_.reads());
     return InOrder<EntryRows>(
@@ -119,8 +118,7 @@ InOrder<EntryRows> AppDelegate::entriesInOrder(const EntryRows& rows) {
 // Sorted by what the rows show: another account's masked password tells nothing of its order.
 InOrder<std::vector<UserSchema>>
 AppDelegate::accountsInOrder(const std::vector<UserSchema>& accounts) {
-    const uint64_t generation =
-        (uint64_t{hiding_ && hiding_->hidden()} << 62) | uint32_t(accountList_.reads());
+    const uint64_t generation = uint32_t(accountList_.reads());
     return InOrder<std::vector<UserSchema>>(
         accounts,
         accountOrder_->positions(accounts.size(), generation, [&](size_t position, int column) {

@@ -4,9 +4,9 @@
 #include "controller/TextConversion.h"
 #include "toolkit/Localizer.h"
 #include "toolkit/OpenWindows.h"
+#include "toolkit/SaidLabel.h"
 #include "toolkit/WindowShaker.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,13 +42,8 @@ void AppDelegate::loginAction() {
     std::optional<UserSchema> found =
         matches->empty() ? std::nullopt : std::optional<UserSchema>(matches->back());
     if (!found) {
-        // Said in words too, for whoever cannot see the shake: a screen reader reads the label.
-        QLabel* refusal = loginWindow_.ui.refusalLabel;
-        refusal->setText(Localizer::text("LoginRefused"));
-        refusal->setAccessibleName(refusal->text());
-        refusal->setVisible(true);
-        QAccessibleEvent said(refusal, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&said);
+        // Said in words too, for whoever cannot see the shake.
+        sayInLabel(loginWindow_.ui.refusalLabel, Localizer::text("LoginRefused"));
         shakeWindow(&loginWindow_);
         // The next try replaces what was typed, as in any login window.
         loginWindow_.ui.passwordTextField->setFocus();
@@ -159,9 +154,7 @@ void AppDelegate::forgetTheSession() {
     // The next account's lists start sorted by title (and by name), as on a first login.
     entryOrder_->forget();
     accountOrder_->forget();
-    ui.passwordTableView->horizontalHeader()->setSortIndicator(titleColumn_->index(),
-                                                               Qt::AscendingOrder);
-    ui.userTable->horizontalHeader()->setSortIndicator(user1Column_->index(), Qt::AscendingOrder);
+    showFirstSortOrder();
     chosenEntryID_.reset();
     chosenAccountID_.reset();
     passwordTableModel_->reloadData();

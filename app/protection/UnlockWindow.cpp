@@ -1,8 +1,8 @@
 #include "protection/UnlockWindow.h"
 
 #include "toolkit/Localizer.h"
+#include "toolkit/SaidLabel.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,9 +47,7 @@ UnlockWindow::UnlockWindow(const QString& path, QWidget* parent)
 }
 
 void UnlockWindow::checking() {
-    refusal_->setText(Localizer::text("UnlockChecking"));
-    refusal_->setAccessibleName(refusal_->text());
-    refusal_->setVisible(true);
+    sayInLabel(refusal_, Localizer::text("UnlockChecking"));
     fitText();
     repaint(); // before Argon2id holds the event loop for a second
 }
@@ -63,12 +61,8 @@ void UnlockWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void UnlockWindow::refuse(const QString& why) {
-    refusal_->setText(why);
-    refusal_->setAccessibleName(why); // what a screen reader says of it
-    refusal_->setVisible(true);
+    sayInLabel(refusal_, why);
     fitText();
-    QAccessibleEvent said(refusal_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&said);
     secret_->setFocus();
     secret_->selectAll();
 }

@@ -19,12 +19,12 @@ void RowOrder::sortBy(int column, Qt::SortOrder order) {
 
 const std::vector<uint32_t>& RowOrder::positions(size_t count, uint64_t generation,
                                                  const CellText& text) {
-    const QString language = Localizer::locale().name();
+    // Asked for every cell painted: only numbers are compared here.
     if (!arranged_ || generation != generation_ || count != positions_.size() ||
-        language != language_) {
+        Localizer::installs() != languageInstalls_) {
         arrange(count, text);
         generation_ = generation;
-        language_ = language;
+        languageInstalls_ = Localizer::installs();
         arranged_ = true;
     }
     return positions_;
@@ -60,8 +60,7 @@ void RowOrder::arrangeRun(std::vector<uint32_t>::iterator first,
                           std::vector<uint32_t>::iterator last, const std::vector<int>& columns,
                           size_t level, const QCollator& collator, const CellText& text) {
     if (last - first < 2 || level == columns.size()) {
-        std::sort(first, last);
-        return;
+        return; // ties in every column: the stable sorts kept them in the store's order
     }
     std::vector<std::pair<QCollatorSortKey, uint32_t>> keyed;
     keyed.reserve(static_cast<size_t>(last - first));

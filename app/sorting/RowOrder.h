@@ -40,7 +40,7 @@ private:
     Qt::SortOrder order_ = Qt::AscendingOrder;
     std::vector<uint32_t> positions_;
     uint64_t generation_ = 0;
-    QString language_;
+    int languageInstalls_ = -1;
     bool arranged_ = false;
 };
 

@@ -22,6 +22,11 @@ QLocale& installedLocale() {
     return locale;
 }
 
+int& installCount() {
+    static int count = 0;
+    return count;
+}
+
 void installTranslator(QTranslator* translator) {
     QCoreApplication::installTranslator(translator);
     installedTranslators().append(translator);
@@ -37,9 +42,14 @@ QLocale Localizer::locale() {
     return installedLocale();
 }
 
+int Localizer::installs() {
+    return installCount();
+}
+
 void Localizer::install(const QLocale& locale, const QString& tables) {
     uninstall();
     installedLocale() = locale;
+    ++installCount();
     const QString englishTable = tables + QStringLiteral("_en.qm");
     const QFileInfo base(tables);
     QCoreApplication* application = QCoreApplication::instance();

@@ -19,6 +19,8 @@ public:
     static void install(const QLocale& locale, const QString& tables);
     // The locale of the last install(): the language lists are sorted and passphrases made in.
     static QLocale locale();
+    // Moves at every install(): what was made in one language can tell it is out of date.
+    static int installs();
 
     // The texts of `key` in every table named `tables`_*.qm, whatever the user's language.
     static QStringList textsInEveryTable(const QString& key, const QString& tables);
