@@ -106,15 +106,17 @@ namespace {
 // a long name is shortened, so that the whole name stays well within the 255 bytes a file
 // system allows.
 QString fileNamePart(const QString& name) {
+    // By characters, not UTF-16 units: an emoji is a character a name may have. 48 of at most
+    // four bytes each leave room for the rest of the name.
     constexpr qsizetype kLongest = 48;
+    const QList<uint> characters = name.toUcs4();
     QString part;
-    for (const QChar c : name.left(kLongest)) {
-        const QChar::Category kind = c.category();
+    for (const char32_t c : characters.first(std::min(kLongest, characters.size()))) {
+        const QChar::Category kind = QChar::category(c);
         const bool unsafe = kind == QChar::Other_Control || kind == QChar::Other_Format ||
                             kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph ||
-                            kind == QChar::Other_Surrogate ||
-                            QStringLiteral("/\\:*?\"<>|").contains(c);
-        part += unsafe ? QChar(u'_') : c;
+                            (c < 0x80 && QByteArrayView("/\\:*?\"<>|").contains(char(c)));
+        part += unsafe ? QString(u'_') : QString::fromUcs4(&c, 1);
     }
     return part;
 }

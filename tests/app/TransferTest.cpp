@@ -332,4 +332,12 @@ TEST_F(TransferTest, AnExportImportsBackToEveryEntryExactlyAndOnlyItsOwnerCanRea
     std::sort(imported.begin(), imported.end());
     EXPECT_EQ(imported, exported);
     EXPECT_TRUE(QFile::remove(path));
+
+    // An emoji is kept; a slash and a right-to-left override are not.
+    addAccount("😀/\u202Ex", "p", 0);
+    logIn(QString::fromUtf8("😀/\u202Ex"), "p");
+    alerts_.answers = {AlertDefaultReturn};
+    app().exportAction();
+    EXPECT_EQ(suggested_, QString::fromUtf8("Lockmere-😀__x-") +
+                              QDate::currentDate().toString(Qt::ISODate) + ".csv");
 }
